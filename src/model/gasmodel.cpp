@@ -1,0 +1,133 @@
+#include "gasmodel.h"
+#include "fieldlayercache.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+constexpr double degreesToRadians = 0.017453292519943295;
+}
+
+GasModel::GasModel()
+    : backgroundBrush(Qt::white, Qt::SolidPattern), trailBrush(Qt::black, Qt::SolidPattern),
+      atomBrush(Qt::black, Qt::SolidPattern), electronBrush(Qt::red, Qt::SolidPattern),
+      binBrush(Qt::cyan, Qt::SolidPattern)
+{
+    applyOriginRule();
+    clearStatistics();
+}
+
+GasModel::~GasModel() = default;
+
+// The lattice origin is the node nearest the top-left corner that leaves equal
+// margins; with no remainder the first node sits one spacing in.
+void GasModel::applyOriginRule()
+{
+    originX = (width % side) / 2;
+    if (originX == 0)
+        originX = side;
+    originY = (height % side) / 2;
+    if (originY == 0)
+        originY = side;
+}
+
+void GasModel::setSize(int w, int h)
+{
+    width = w;
+    height = h;
+    applyOriginRule();
+}
+
+void GasModel::setSide(int s) { side = s; }
+void GasModel::setAtomR(double r) { atomR = r; }
+void GasModel::setElectronR(double r) { electronR = r; }
+void GasModel::setSpeed(double v) { speed = v; }
+void GasModel::setShowBins(bool b) { showBins = b; }
+void GasModel::setBinIndex(int k) { binIndex = k; }
+
+void GasModel::setBinsNumber(int n)
+{
+    binsNumber = n;
+    binWidth = double(width) / n;
+    densityHistogram.fill(0.0, n);
+    binTime.fill(0.0, n);
+}
+
+// True when (x, y) is farther than atomR + electronR from all four lattice
+// nodes around it, tested in the same node order as the collision.
+bool GasModel::isClearOfAtoms(double x, double y) const
+{
+    const double reach = atomR + electronR;
+    const double u = (x - originX) / side;
+    const double v = (y - originY) / side;
+    const double xc = side * std::ceil(u) + originX;
+    const double xf = side * std::floor(u) + originX;
+    const double yc = side * std::ceil(v) + originY;
+    const double yf = side * std::floor(v) + originY;
+    const QPointF nodes[4] = {{xc, yc}, {xc, yf}, {xf, yf}, {xf, yc}};
+    for (const QPointF &node : nodes) {
+        const double dx = node.x() - x;
+        const double dy = node.y() - y;
+        if (!(std::sqrt(dx * dx + dy * dy) > reach))
+            return false;
+    }
+    return true;
+}
+
+void GasModel::setNumber(int n)
+{
+    while (n < count) {
+        positions.removeLast();
+        directions.removeLast();
+        --count;
+    }
+    while (count < n) {
+        int x = 0;
+        int y = 0;
+        // Nine tries for a free spot; on a field covered by atoms the ninth
+        // candidate is used anyway.
+        for (int attempt = 0; attempt < 9; ++attempt) {
+            x = std::rand() % width;
+            y = std::rand() % height;
+            if (isClearOfAtoms(x, y))
+                break;
+        }
+        const double angle = (std::rand() % 360) * degreesToRadians;
+        positions.append(QPointF(x, y));
+        directions.append(angle);
+        ++count;
+    }
+}
+
+void GasModel::addElectron(int x, int y, double angle)
+{
+    positions.append(QPointF(x, y));
+    directions.append(angle);
+    ++count;
+}
+
+void GasModel::setPreviewing(bool b) { previewing = b; }
+
+void GasModel::saveState()
+{
+    savedPositions = positions;
+    savedDirections = directions;
+}
+
+void GasModel::restoreState()
+{
+    positions = savedPositions;
+    directions = savedDirections;
+}
+
+void GasModel::clearStatistics()
+{
+    timeSeries.clear();
+    probabilitySeries.clear();
+    pressureSeries.clear();
+    densityHistogram.fill(0.0, binsNumber);
+    binTime.fill(0.0, binsNumber);
+    elapsed = 0.0;
+    selectedBinTime = 0.0;
+    wallDepthSum = 0.0;
+}

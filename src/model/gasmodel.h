@@ -1,0 +1,116 @@
+#ifndef VANDREL_GASMODEL_H
+#define VANDREL_GASMODEL_H
+
+#include <QBrush>
+#include <QPointF>
+#include <QVector>
+
+#include <memory>
+
+class QPainter;
+class QPaintEvent;
+class FieldLayerCache;
+
+// The Vandrel gas: light discs ("electrons") flying in straight lines through a
+// square lattice of fixed hard discs ("atoms") inside a walled field, plus the
+// statistics measured from their motion. Coordinates are the field view's
+// pixels: origin top-left, x right, y down; an angle a means (cos a, sin a),
+// so angles grow clockwise on screen.
+class GasModel
+{
+public:
+    GasModel();
+    ~GasModel();
+    GasModel(const GasModel &) = delete;
+    GasModel &operator=(const GasModel &) = delete;
+
+    // Parameters. Values are stored unchecked; the settings form bounds them.
+    void setSize(int w, int h);
+    void setSide(int s);
+    void setAtomR(double r);
+    void setElectronR(double r);
+    void setSpeed(double v);
+    void setShowBins(bool b);
+    void setBinIndex(int k);
+    void setBinsNumber(int n);
+
+    // Population.
+    void setNumber(int n);
+    void addElectron(int x, int y, double angle);
+    int number() const { return count; }
+
+    // Trail preview support.
+    void setPreviewing(bool b);
+    void saveState();
+    void restoreState();
+
+    void clearStatistics();
+    void step(int ms);
+
+    QVector<double> timeData() const { return timeSeries; }
+    QVector<double> probabilityData() const { return probabilitySeries; }
+    QVector<double> pressureData() const { return pressureSeries; }
+    QVector<double> densityData() const { return densityHistogram; }
+
+    void paint(QPainter *painter, QPaintEvent *event);
+
+    // Read-only views for tests, benchmarks and the command-line runner.
+    const QVector<QPointF> &electronPositions() const { return positions; }
+    const QVector<double> &electronDirections() const { return directions; }
+    int latticeOriginX() const { return originX; }
+    int latticeOriginY() const { return originY; }
+    double elapsedPath() const { return elapsed; }
+    double wallDepthTotal() const { return wallDepthSum; }
+    double selectedBinAccumulator() const { return selectedBinTime; }
+    const QVector<double> &binAccumulators() const { return binTime; }
+
+    // Samples stop being recorded once the series hold this many.
+    static constexpr int maxSamples = 100000;
+
+private:
+    void applyOriginRule();
+    bool isClearOfAtoms(double x, double y) const;
+    void reflectFromWalls(QPointF &p, double &a);
+    void collideWithAtom(QPointF &p, double &a, QPointF previous);
+    void accumulateMove(double x0, double x1, double q);
+    void takeSampleIfDue();
+    void paintField(QPainter *painter, QPaintEvent *event);
+    void paintTrailDots(QPainter *painter);
+
+    int width = 0;
+    int height = 0;
+    int originX = 0;
+    int originY = 0;
+    QBrush backgroundBrush;
+    QBrush trailBrush;
+    QBrush atomBrush;
+    QBrush electronBrush;
+    QBrush binBrush;
+    int side = 25;
+    double atomR = 5.0;
+    double electronR = 2.0;
+    double speed = 100.0;
+    int count = 0;
+    QVector<double> directions;
+    QVector<QPointF> positions;
+    QVector<double> savedDirections;
+    QVector<QPointF> savedPositions;
+    bool previewing = false;
+    bool showBins = false;
+    int binsNumber = 0;
+    int binIndex = 0;
+    double binWidth = 0.0;
+    double elapsed = 0.0;
+    double selectedBinTime = 0.0;
+    double wallDepthSum = 0.0;
+    QVector<double> binTime;
+    QVector<double> timeSeries;
+    QVector<double> probabilitySeries;
+    QVector<double> densityHistogram;
+    QVector<double> pressureSeries;
+
+    // Pre-rendered pieces of the picture; they change only with the settings.
+    std::unique_ptr<FieldLayerCache> layerCache;
+};
+
+#endif

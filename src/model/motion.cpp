@@ -1,0 +1,142 @@
+#include "gasmodel.h"
+
+#include <cmath>
+
+namespace {
+constexpr double pi = 3.141592653589793;
+constexpr double twoPi = 6.283185307179586;   // mirror in a horizontal wall: a -> 2pi - a
+constexpr double threePi = 9.42477796076938;  // mirror in a vertical wall: a -> 3pi - a
+
+// A disc at least as wide as the field touches both walls wherever it is, so
+// no mirror brings it inside; its centre is held within the field instead of
+// being thrown ever farther out by alternating mirrors.
+void keepWithinField(double &coordinate, double radius, int extent)
+{
+    if (radius + radius < extent)
+        return;
+    if (coordinate < 0.0)
+        coordinate = 0.0;
+    else if (coordinate > extent)
+        coordinate = extent;
+}
+} // namespace
+
+void GasModel::step(int ms)
+{
+    const double s = ms * speed / 1000.0;
+    // Each electron's move counts for an equal share of the step.
+    const double q = count > 0 ? s / count : 0.0;
+    for (int i = 0; i < count; ++i) {
+        double a = directions[i];
+        const QPointF previous = positions[i];
+        QPointF next(previous.x() + s * std::cos(a), previous.y() + s * std::sin(a));
+        reflectFromWalls(next, a);
+        collideWithAtom(next, a, previous);
+        directions[i] = a;
+        positions[i] = next;
+        if (!previewing)
+            accumulateMove(previous.x(), next.x(), q);
+    }
+    if (previewing)
+        return;
+    elapsed += s;
+    takeSampleIfDue();
+}
+
+// Mirrors the centre in the line at distance r inside each wall it crossed, so
+// the disc ends as far inside as it overshot. All four tests use the values
+// on entry; touching a wall exactly is not a crossing.
+void GasModel::reflectFromWalls(QPointF &p, double &a)
+{
+    const double r = electronR;
+    const double overBottom = p.y() + r - height;
+    const double overRight = p.x() + r - width;
+    const double topValue = p.y() - r;
+    const double leftValue = p.x() - r;
+
+    double depth = 0.0;
+    if (overBottom > 0) {
+        p.setY((height - r) - overBottom);
+        a = twoPi - a;
+        depth += overBottom;
+    }
+    if (overRight > 0) {
+        p.setX((width - r) - overRight);
+        a = threePi - a;
+        depth += overRight;
+    }
+    if (topValue < 0) {
+        p.setY(r - topValue);
+        a = twoPi - a;
+        depth += -topValue;
+    }
+    if (leftValue < 0) {
+        p.setX(r - leftValue);
+        a = threePi - a;
+        depth += -leftValue;
+    }
+
+    double x = p.x();
+    double y = p.y();
+    keepWithinField(x, r, width);
+    keepWithinField(y, r, height);
+    p = QPointF(x, y);
+
+    if (!previewing)
+        wallDepthSum += depth;
+}
+
+// Reflects from the lattice node within reach of the step's end point (the
+// last hit in the order ceil/ceil, ceil/floor, floor/floor, floor/ceil). The
+// new direction mirrors in the normal through the end point; the centre is
+// moved back to the contact point on the segment and on by the rest of the
+// step's length along the new direction.
+void GasModel::collideWithAtom(QPointF &p, double &a, QPointF previous)
+{
+    const double reach = atomR + electronR;
+    const double u = (p.x() - originX) / side;
+    const double v = (p.y() - originY) / side;
+    const double xc = side * std::ceil(u) + originX;
+    const double xf = side * std::floor(u) + originX;
+    const double yc = side * std::ceil(v) + originY;
+    const double yf = side * std::floor(v) + originY;
+    const QPointF nodes[4] = {{xc, yc}, {xc, yf}, {xf, yf}, {xf, yc}};
+
+    const QPointF *hit = nullptr;
+    for (const QPointF &node : nodes) {
+        const double dx = p.x() - node.x();
+        const double dy = p.y() - node.y();
+        if (std::sqrt(dx * dx + dy * dy) <= reach)
+            hit = &node;
+    }
+    if (!hit)
+        return;
+    const QPointF h = *hit;
+
+    const double reflected = 2 * std::atan2(p.y() - h.y(), p.x() - h.x()) - a - pi;
+    a = reflected;
+
+    const double dX = p.x() - previous.x();
+    const double dY = p.y() - previous.y();
+    const double qa = dX * dX + dY * dY;
+    // An end point equal to the start (a wall mirror can send an electron
+    // straight back) leaves no segment to find the contact on: the electron
+    // turns where it is.
+    if (qa == 0.0)
+        return;
+    const double qb = 2 * (dX * (previous.x() - h.x()) + dY * (previous.y() - h.y()));
+    const double hx = h.x() - previous.x();
+    const double hy = h.y() - previous.y();
+    const double qc = (hx * hx + hy * hy) - reach * reach;
+    // A segment that only grazes the circle can give a discriminant a rounding
+    // error below zero; it is a tangent, so its root is the double one.
+    double discriminant = qb * qb + qa * (-4) * qc;
+    if (discriminant < 0.0)
+        discriminant = 0.0;
+    const double t = (2 * (dX * hx + dY * hy) - std::sqrt(discriminant)) / (qa + qa);
+
+    const double length = std::sqrt(qa);
+    const double rest = (1 - t) * length;
+    p = QPointF(previous.x() + t * dX + rest * std::cos(reflected),
+                previous.y() + t * dY + rest * std::sin(reflected));
+}
