@@ -38,12 +38,30 @@ void GasModel::setSize(int w, int h)
     applyOriginRule();
 }
 
-void GasModel::setSide(int s) { side = s; }
-void GasModel::setAtomR(double r) { atomR = r; }
-void GasModel::setElectronR(double r) { electronR = r; }
-void GasModel::setSpeed(double v) { speed = v; }
-void GasModel::setShowBins(bool b) { showBins = b; }
-void GasModel::setBinIndex(int k) { binIndex = k; }
+void GasModel::setSide(int s)
+{
+    side = s;
+}
+void GasModel::setAtomR(double r)
+{
+    atomR = r;
+}
+void GasModel::setElectronR(double r)
+{
+    electronR = r;
+}
+void GasModel::setSpeed(double v)
+{
+    speed = v;
+}
+void GasModel::setShowBins(bool b)
+{
+    showBins = b;
+}
+void GasModel::setBinIndex(int k)
+{
+    binIndex = k;
+}
 
 void GasModel::setBinsNumber(int n)
 {
@@ -106,7 +124,10 @@ void GasModel::addElectron(int x, int y, double angle)
     ++count;
 }
 
-void GasModel::setPreviewing(bool b) { previewing = b; }
+void GasModel::setPreviewing(bool b)
+{
+    previewing = b;
+}
 
 void GasModel::saveState()
 {

@@ -4,8 +4,8 @@
 
 namespace {
 constexpr double pi = 3.141592653589793;
-constexpr double twoPi = 6.283185307179586;   // mirror in a horizontal wall: a -> 2pi - a
-constexpr double threePi = 9.42477796076938;  // mirror in a vertical wall: a -> 3pi - a
+constexpr double twoPi = 6.283185307179586;  // mirror in a horizontal wall: a -> 2pi - a
+constexpr double threePi = 9.42477796076938; // mirror in a vertical wall: a -> 3pi - a
 
 // A disc at least as wide as the field touches both walls wherever it is, so
 // no mirror brings it inside; its centre is held within the field instead of

@@ -4,7 +4,10 @@
 
 namespace {
 // Strip j holds the centres with w*j <= x < w*(j+1).
-bool inStrip(double x, double w, int j) { return w * j <= x && x < w * (j + 1); }
+bool inStrip(double x, double w, int j)
+{
+    return w * j <= x && x < w * (j + 1);
+}
 } // namespace
 
 // A move counts for a strip only when it starts and ends inside it.
