@@ -7,7 +7,10 @@
 
 #include <memory>
 
+class QImage;
 class QPainter;
+class QPen;
+class QRect;
 class QPaintEvent;
 class FieldLayerCache;
 
@@ -75,7 +78,12 @@ private:
     void accumulateMove(double x0, double x1, double q);
     void takeSampleIfDue();
     void paintField(QPainter *painter, QPaintEvent *event);
+    int lastElectronCoveringField() const;
+    void paintStrips(QPainter *painter) const;
+    void paintAtoms(QPainter *painter, const QRect &field) const;
+    const QImage &staticLayer(const QPen &pen);
     void paintTrailDots(QPainter *painter);
+    const QVector<QImage> &trailDotSprites(const QPen &pen);
 
     int width = 0;
     int height = 0;

@@ -1,0 +1,158 @@
+#include "widget.h"
+
+#include "gasmodel.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+constexpr double degreesToRadians = 0.017453292519943295;
+constexpr int fieldSize = 400;
+constexpr int tickMs = 50;
+constexpr int previewTicks = 60; // three seconds ahead
+constexpr int dragThreshold = 3; // Manhattan pixels that turn a click into a drag
+} // namespace
+
+Widget::Widget(GasModel *model, QWidget *parent) : QWidget(parent), model(model)
+{
+    setFixedSize(fieldSize, fieldSize);
+    model->setSize(fieldSize, fieldSize);
+}
+
+void Widget::animate()
+{
+    model->step(tickMs);
+    repaint();
+}
+
+void Widget::setNumber(int n)
+{
+    model->setNumber(n);
+    repaint();
+}
+
+void Widget::setSide(int s)
+{
+    model->setSide(s);
+    repaint();
+}
+
+void Widget::setSpeed(double v)
+{
+    model->setSpeed(v);
+    repaint();
+}
+
+void Widget::setAtomR(double r)
+{
+    model->setAtomR(r);
+    repaint();
+}
+
+void Widget::setElectronR(double r)
+{
+    model->setElectronR(r);
+    repaint();
+}
+
+void Widget::setShowBins(bool on)
+{
+    model->setShowBins(on);
+    repaint();
+}
+
+void Widget::setBinsNumber(int n)
+{
+    model->setBinsNumber(n);
+    repaint();
+}
+
+// The form counts strips from 1, the model from 0.
+void Widget::setBinIndex(int k)
+{
+    model->setBinIndex(k - 1);
+    repaint();
+}
+
+void Widget::setDefaultDirection(double d)
+{
+    defaultDirection = d;
+}
+
+void Widget::setDefaultRandom(bool on)
+{
+    defaultRandom = on;
+}
+
+void Widget::setTrace(bool on)
+{
+    trace = on;
+    repaint();
+}
+
+void Widget::clear()
+{
+    model->clearStatistics();
+}
+
+void Widget::mousePressEvent(QMouseEvent *event)
+{
+    pressPoint = dragPoint = event->position().toPoint();
+    repaint();
+}
+
+void Widget::mouseMoveEvent(QMouseEvent *event)
+{
+    dragPoint = event->position().toPoint();
+    repaint();
+}
+
+// A bearing in degrees clockwise from straight up becomes a screen angle.
+double Widget::clickDirection() const
+{
+    if (defaultRandom)
+        return (std::rand() % 360) * degreesToRadians;
+    return (defaultDirection - 90) * degreesToRadians;
+}
+
+// The electron starts where the button went down; a drag only aims it.
+void Widget::mouseReleaseEvent(QMouseEvent *)
+{
+    if (pressPoint.x() < 0)
+        return;
+    const QPoint drag = dragPoint - pressPoint;
+    const double angle = drag.manhattanLength() >= dragThreshold
+                             ? std::atan2(double(drag.y()), double(drag.x()))
+                             : clickDirection();
+    model->addElectron(pressPoint.x(), pressPoint.y(), angle);
+    pressPoint = QPoint(-1, -1);
+    repaint();
+    emit numberChanged(model->number());
+}
+
+void Widget::paintEvent(QPaintEvent *event)
+{
+    painter.begin(this);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    model->paint(&painter, event);
+    if (pressPoint.x() >= 0) {
+        const QLine line(pressPoint, dragPoint);
+        painter.drawLines(&line, 1);
+    }
+    if (trace) {
+        // Show where every electron will be after each of the next ticks,
+        // then put the model back exactly as it was.
+        model->saveState();
+        model->setPreviewing(true);
+        for (int i = 0; i < previewTicks; ++i) {
+            model->step(tickMs);
+            model->paint(&painter, event);
+        }
+        model->setPreviewing(false);
+        model->restoreState();
+    }
+    painter.end();
+}

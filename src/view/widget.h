@@ -1,0 +1,56 @@
+#ifndef VANDREL_WIDGET_H
+#define VANDREL_WIDGET_H
+
+#include <QPainter>
+#include <QPoint>
+#include <QWidget>
+
+class GasModel;
+
+// The field view: paints the model (with the drag line and, in trail mode,
+// the next three seconds of paths) and turns mouse gestures and settings into
+// model calls. Every change repaints at once.
+class Widget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Widget(GasModel *model, QWidget *parent = nullptr);
+
+signals:
+    void numberChanged(int);
+
+public slots:
+    void animate();
+    void setNumber(int);
+    void setSide(int);
+    void setSpeed(double);
+    void setAtomR(double);
+    void setElectronR(double);
+    void setShowBins(bool);
+    void setBinsNumber(int);
+    void setBinIndex(int);
+    void setDefaultDirection(double);
+    void setDefaultRandom(bool);
+    void setTrace(bool);
+    void clear();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    double clickDirection() const;
+
+    QPainter painter;
+    GasModel *model;
+    QPoint pressPoint{-1, -1};
+    QPoint dragPoint{0, 0};
+    double defaultDirection = 0.0;
+    bool defaultRandom = false;
+    bool trace = false;
+};
+
+#endif

@@ -1,0 +1,167 @@
+#include "window.h"
+
+#include "introb.h"
+#include "ui_window.h"
+#include "widget.h"
+
+#include <QIcon>
+#include <QKeyEvent>
+#include <QTimer>
+#include <qcustomplot.h>
+
+namespace {
+constexpr int tickMs = 50;
+constexpr int minimumWindowHeight = 600;
+} // namespace
+
+Window::Window(QWidget *parent) : QMainWindow(parent), ui(new Ui::Window)
+{
+    ui->setupUi(this);
+    setWindowTitle(tr("Physics"));
+
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/resources/app.png"), QSize(16, 16), QIcon::Normal, QIcon::Off);
+    icon.addFile(QStringLiteral(":/resources/app32.png"), QSize(32, 32), QIcon::Normal, QIcon::Off);
+    setWindowIcon(icon);
+
+    intro = new Introb;
+    connect(ui->backButton, &QPushButton::clicked, intro, &Introb::showFullScreen);
+    connect(intro, &Introb::closeMW, this, &Window::close);
+
+    plot = new QCustomPlot(this);
+    ui->plotLayout->addWidget(plot);
+
+    widget = new Widget(&model, this);
+    ui->nativeLayout->addWidget(widget, 0, 0);
+
+    timer = new QTimer(this);
+    timer->setInterval(tickMs);
+    // The field advances first, so the plot always shows the tick's step.
+    connect(timer, &QTimer::timeout, widget, &Widget::animate);
+    connect(timer, &QTimer::timeout, this, &Window::replot);
+
+    wasPlaying = false;
+    connectControls();
+
+    plot->xAxis->setRange(0, 1000);
+    plot->yAxis->setRange(0, 1);
+
+    pushInitialValues();
+
+    setMinimumHeight(minimumWindowHeight);
+    adjustSize();
+}
+
+Window::~Window()
+{
+    delete intro;
+    delete ui;
+}
+
+void Window::connectControls()
+{
+    connect(ui->togglePlayButton, &QPushButton::clicked, this, &Window::togglePlay);
+    connect(ui->clearButton, &QPushButton::clicked, this, &Window::clearSettings);
+    connect(ui->saveButton, &QPushButton::clicked, this, &Window::saveShot);
+    connect(ui->trailModeCheckBox, &QCheckBox::toggled, this, &Window::trailMode);
+    // The electrons box and the field's count follow each other both ways.
+    connect(widget, &Widget::numberChanged, ui->numberBox, &QSpinBox::setValue);
+    connect(ui->numberBox, &QSpinBox::valueChanged, widget, &Widget::setNumber);
+    connect(ui->sideBox, &QSpinBox::valueChanged, widget, &Widget::setSide);
+    connect(ui->atomRadBox, &QDoubleSpinBox::valueChanged, widget, &Widget::setAtomR);
+    connect(ui->electronRadBox, &QDoubleSpinBox::valueChanged, widget, &Widget::setElectronR);
+    connect(ui->speedBox, &QDoubleSpinBox::valueChanged, widget, &Widget::setSpeed);
+    connect(ui->showBinsBox, &QCheckBox::toggled, widget, &Widget::setShowBins);
+    connect(ui->binsBox, &QSpinBox::valueChanged, this, &Window::updateBinsNumber);
+    connect(ui->binIndexBox, &QSpinBox::valueChanged, widget, &Widget::setBinIndex);
+    connect(ui->defDirBox, &QDoubleSpinBox::valueChanged, widget, &Widget::setDefaultDirection);
+    connect(ui->randomDefDirBox, &QCheckBox::toggled, widget, &Widget::setDefaultRandom);
+}
+
+// The field and the model start from exactly what the form shows. The strip
+// index is left to the field's own start value until its box changes.
+void Window::pushInitialValues()
+{
+    widget->setNumber(ui->numberBox->value());
+    widget->setSide(ui->sideBox->value());
+    widget->setAtomR(ui->atomRadBox->value());
+    widget->setElectronR(ui->electronRadBox->value());
+    widget->setSpeed(ui->speedBox->value());
+    widget->setShowBins(ui->showBinsBox->checkState() != Qt::Unchecked);
+    widget->setDefaultDirection(ui->defDirBox->value());
+    widget->setDefaultRandom(ui->randomDefDirBox->checkState() != Qt::Unchecked);
+    updateBinsNumber(ui->binsBox->value());
+    trailMode(ui->trailModeCheckBox->checkState() != Qt::Unchecked);
+    updateTogglePlayButton();
+}
+
+void Window::showIntro()
+{
+    intro->showFullScreen();
+}
+
+void Window::togglePlay()
+{
+    if (timer->isActive())
+        timer->stop();
+    else
+        timer->start();
+    updateTogglePlayButton();
+}
+
+// The button's text is the only sign of whether the animation runs.
+void Window::updateTogglePlayButton()
+{
+    ui->togglePlayButton->setText(timer->isActive() ? tr("Pause") : tr("Play"));
+}
+
+// Trail mode freezes the motion; leaving it resumes only what was running.
+// The button keeps its text meanwhile.
+void Window::trailMode(bool active)
+{
+    if (active) {
+        wasPlaying = timer->isActive();
+        timer->stop();
+        ui->togglePlayButton->setEnabled(false);
+        widget->setTrace(true);
+    } else {
+        widget->setTrace(false);
+        if (wasPlaying)
+            timer->start();
+        ui->togglePlayButton->setEnabled(true);
+    }
+}
+
+// Lowering the maximum first lets the index box clamp its value, so the field
+// gets the new index before the new strip count.
+void Window::updateBinsNumber(int n)
+{
+    ui->binIndexBox->setMaximum(n);
+    widget->setBinsNumber(n);
+}
+
+void Window::clearSettings()
+{
+    ui->trailModeCheckBox->setChecked(false);
+    ui->numberBox->setValue(0);
+    timer->stop();
+    updateTogglePlayButton();
+    model.clearStatistics();
+    resetPlot();
+}
+
+// Back to the empty plot of the start; shown at the next redraw.
+void Window::resetPlot()
+{
+    plot->clearGraphs();
+    plot->xAxis->setRange(0, 1000);
+    plot->yAxis->setRange(0, 1);
+}
+
+void Window::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}

@@ -1,0 +1,64 @@
+#ifndef VANDREL_WINDOW_H
+#define VANDREL_WINDOW_H
+
+#include "gasmodel.h"
+
+#include <QImage>
+#include <QMainWindow>
+
+class QCustomPlot;
+class QTimer;
+class Introb;
+class Widget;
+
+namespace Ui {
+class Window;
+}
+
+// The demonstration's main window: owns the model, places the field view and
+// the plot in its form, wires the controls and drives the single 50 ms timer
+// that advances the field and then redraws the plot.
+class Window : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Window(QWidget *parent = nullptr);
+    ~Window() override;
+
+    void showIntro();
+    // Writes the field's picture; the format follows the suffix, and a name
+    // without one is saved as PNG. Returns false when nothing could be written.
+    bool saveShotTo(QString fileName);
+
+    const GasModel &gasModel() const { return model; }
+
+public slots:
+    void replot();
+    void saveShot();
+    void togglePlay();
+    void clearSettings();
+    void updateTogglePlayButton();
+    void updateBinsNumber(int);
+    void trailMode(bool active);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void connectControls();
+    void pushInitialValues();
+    void resetPlot();
+
+    Ui::Window *ui;
+    GasModel model;
+    QTimer *timer;
+    Widget *widget;
+    QCustomPlot *plot;
+    Introb *intro;
+    bool wasPlaying;
+};
+
+QImage renderToImage(QWidget *widget);
+
+#endif
