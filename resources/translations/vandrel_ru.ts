@@ -28,6 +28,10 @@
         <translation>Очистить</translation>
     </message>
     <message>
+        <source>Could not save the picture to %1.</source>
+        <translation>Не удалось сохранить изображение в файл %1.</translation>
+    </message>
+    <message>
         <source>Control</source>
         <translation>Управление</translation>
     </message>
