@@ -1,0 +1,10 @@
+#include "aboutdialog.h"
+
+#include "ui_aboutdialog.h"
+
+AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent), ui(new Ui::AboutDialog)
+{
+    ui->setupUi(this);
+}
+
+AboutDialog::~AboutDialog() = default;

@@ -1,0 +1,25 @@
+#ifndef ABOUTDIALOG_H
+#define ABOUTDIALOG_H
+
+#include <QDialog>
+#include <memory>
+
+namespace Ui {
+class AboutDialog;
+}
+
+// The authors list: one fixed Russian text and an OK button. Shown modeless by the
+// intro menu; OK or Escape only hides it, so the same object is shown again later.
+class AboutDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit AboutDialog(QWidget *parent = nullptr);
+    ~AboutDialog() override;
+
+private:
+    std::unique_ptr<Ui::AboutDialog> ui;
+};
+
+#endif // ABOUTDIALOG_H

@@ -1,0 +1,42 @@
+#ifndef INTROB_H
+#define INTROB_H
+
+#include <QWidget>
+#include <memory>
+
+class AboutDialog;
+class DescDialog;
+class QKeyEvent;
+
+namespace Ui {
+class Introb;
+}
+
+// The full-screen intro menu shown over the main window: title, emblems and the
+// buttons to start the demonstration, read the guide or the authors, or leave.
+// It is a top-level window of its own; closing it only hides it.
+class Introb : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Introb(QWidget *parent = nullptr);
+    ~Introb() override;
+
+signals:
+    // Asks the main window to close; emitted after the menu has hidden itself.
+    void closeMW();
+
+protected slots:
+    void closeAll();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    std::unique_ptr<Ui::Introb> ui;
+    AboutDialog *about;
+    DescDialog *desc;
+};
+
+#endif // INTROB_H
