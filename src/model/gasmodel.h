@@ -116,6 +116,10 @@ private:
     QVector<double> probabilitySeries;
     QVector<double> densityHistogram;
     QVector<double> pressureSeries;
+    // cos and sin of each electron's angle, recomputed only when the angle's bits change.
+    QVector<double> cachedAngle;
+    QVector<double> cachedCos;
+    QVector<double> cachedSin;
 
     // Pre-rendered pieces of the picture; they change only with the settings.
     std::unique_ptr<FieldLayerCache> layerCache;

@@ -1,6 +1,7 @@
 #include "gasmodel.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 constexpr double pi = 3.141592653589793;
@@ -26,10 +27,23 @@ void GasModel::step(int ms)
     const double s = ms * speed / 1000.0;
     // Each electron's move counts for an equal share of the step.
     const double q = count > 0 ? s / count : 0.0;
+    if (cachedAngle.size() != count) {
+        cachedAngle.fill(std::nan(""), count);
+        cachedCos.resize(count);
+        cachedSin.resize(count);
+    }
+    double *angles = cachedAngle.data();
+    double *coss = cachedCos.data();
+    double *sins = cachedSin.data();
     for (int i = 0; i < count; ++i) {
         double a = directions[i];
         const QPointF previous = positions[i];
-        QPointF next(previous.x() + s * std::cos(a), previous.y() + s * std::sin(a));
+        if (std::memcmp(&angles[i], &a, sizeof a) != 0) {
+            angles[i] = a;
+            coss[i] = std::cos(a);
+            sins[i] = std::sin(a);
+        }
+        QPointF next(previous.x() + s * coss[i], previous.y() + s * sins[i]);
         reflectFromWalls(next, a);
         collideWithAtom(next, a, previous);
         directions[i] = a;
@@ -94,6 +108,8 @@ void GasModel::reflectFromWalls(QPointF &p, double &a)
 void GasModel::collideWithAtom(QPointF &p, double &a, QPointF previous)
 {
     const double reach = atomR + electronR;
+    // Past this bound the rounded root is surely above reach; it only skips sqrt.
+    const double reachSquaredBound = reach * reach * (1 + 0x1p-40);
     const double u = (p.x() - originX) / side;
     const double v = (p.y() - originY) / side;
     const double xc = side * std::ceil(u) + originX;
@@ -106,7 +122,8 @@ void GasModel::collideWithAtom(QPointF &p, double &a, QPointF previous)
     for (const QPointF &node : nodes) {
         const double dx = p.x() - node.x();
         const double dy = p.y() - node.y();
-        if (std::sqrt(dx * dx + dy * dy) <= reach)
+        const double d2 = dx * dx + dy * dy;
+        if (d2 <= reachSquaredBound && std::sqrt(d2) <= reach)
             hit = &node;
     }
     if (!hit)

@@ -15,23 +15,22 @@ void GasModel::accumulateMove(double x0, double x1, double q)
 {
     const double w = binWidth;
     const int k = binIndex;
-    if (inStrip(x0, w, k) && inStrip(x1, w, k))
-        selectedBinTime += q;
+    // Adding 0.0 leaves the sums' bits unchanged and spares a branch that a
+    // narrow strip makes unpredictable.
+    selectedBinTime += (inStrip(x0, w, k) & inStrip(x1, w, k)) ? q : 0.0;
 
-    // The only strip that can hold x0 is the one its quotient names, give or
-    // take one for rounding at the edges; testing those with the same bounds
-    // finds exactly what a test of every strip would find.
     const double guess = std::floor(x0 / w);
     if (!(guess >= -1.0 && guess <= binsNumber))
         return;
-    const int first = int(guess) - 1;
-    for (int j = first; j <= first + 2; ++j) {
-        if (j < 0 || j >= binsNumber || !inStrip(x0, w, j))
-            continue;
-        if (inStrip(x1, w, j))
-            binTime[j] += q;
+    int j = int(guess);
+    // The quotient can round across a strip edge; the bounds decide.
+    if (!(w * j <= x0))
+        --j;
+    else if (!(x0 < w * (j + 1)))
+        ++j;
+    if (j < 0 || j >= binsNumber)
         return;
-    }
+    binTime[j] += (w * j <= x1 && x1 < w * (j + 1)) ? q : 0.0;
 }
 
 // Samples follow the model clock: the first step after a reset always samples,
