@@ -3,10 +3,11 @@
 #include <cmath>
 
 namespace {
-// Strip j holds the centres with w*j <= x < w*(j+1).
+// Strip j holds the centres with w*j <= x < w*(j+1). Both bounds are always
+// evaluated, so no branch depends on where a move ends.
 bool inStrip(double x, double w, int j)
 {
-    return w * j <= x && x < w * (j + 1);
+    return (w * j <= x) & (x < w * (j + 1));
 }
 } // namespace
 
@@ -15,9 +16,9 @@ void GasModel::accumulateMove(double x0, double x1, double q)
 {
     const double w = binWidth;
     const int k = binIndex;
-    // Adding 0.0 leaves the sums' bits unchanged and spares a branch that a
-    // narrow strip makes unpredictable.
-    selectedBinTime += (inStrip(x0, w, k) & inStrip(x1, w, k)) ? q : 0.0;
+    // A move that leaves its strip adds q * 0 = +0, which changes no sum: narrow
+    // strips make the outcome unpredictable, so it is not branched on.
+    selectedBinTime += q * double(inStrip(x0, w, k) & inStrip(x1, w, k));
 
     const double guess = std::floor(x0 / w);
     if (!(guess >= -1.0 && guess <= binsNumber))
@@ -30,7 +31,7 @@ void GasModel::accumulateMove(double x0, double x1, double q)
         ++j;
     if (j < 0 || j >= binsNumber)
         return;
-    binTime[j] += (w * j <= x1 && x1 < w * (j + 1)) ? q : 0.0;
+    binTime[j] += q * double(inStrip(x1, w, j));
 }
 
 // Samples follow the model clock: the first step after a reset always samples,
