@@ -4,14 +4,8 @@
 # screen until its full-screen menu is mapped, then the median.
 set -u
 program=$1 runs=${2:-7}
-n=160
-while [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
-Xvfb :$n -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-export DISPLAY=:$n
-for i in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
-unset QT_QPA_PLATFORM
+. "$(dirname "$0")/virtual-screen.sh"
+start_virtual_screen 160
 times=""
 for r in $(seq "$runs"); do
     start=$(date +%s%N)

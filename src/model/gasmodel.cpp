@@ -76,13 +76,7 @@ void GasModel::setBinsNumber(int n)
 bool GasModel::isClearOfAtoms(double x, double y) const
 {
     const double reach = atomR + electronR;
-    const double u = (x - originX) / side;
-    const double v = (y - originY) / side;
-    const double xc = side * std::ceil(u) + originX;
-    const double xf = side * std::floor(u) + originX;
-    const double yc = side * std::ceil(v) + originY;
-    const double yf = side * std::floor(v) + originY;
-    const QPointF nodes[4] = {{xc, yc}, {xc, yf}, {xf, yf}, {xf, yc}};
+    const std::array<QPointF, 4> nodes = surroundingNodes(x, y);
     for (const QPointF &node : nodes) {
         const double dx = node.x() - x;
         const double dy = node.y() - y;

@@ -5,6 +5,7 @@
 #include <QPointF>
 #include <QVector>
 
+#include <array>
 #include <memory>
 
 class QImage;
@@ -72,6 +73,7 @@ public:
 
 private:
     void applyOriginRule();
+    std::array<QPointF, 4> surroundingNodes(double x, double y) const;
     bool isClearOfAtoms(double x, double y) const;
     void reflectFromWalls(QPointF &p, double &a);
     void collideWithAtom(QPointF &p, double &a, QPointF previous);

@@ -100,6 +100,19 @@ void GasModel::reflectFromWalls(QPointF &p, double &a)
         wallDepthSum += depth;
 }
 
+// The lattice nodes at the corners of the cell holding (x, y): ceil/ceil,
+// ceil/floor, floor/floor, floor/ceil. On a cell edge two of them coincide.
+std::array<QPointF, 4> GasModel::surroundingNodes(double x, double y) const
+{
+    const double u = (x - originX) / side;
+    const double v = (y - originY) / side;
+    const double xc = side * std::ceil(u) + originX;
+    const double xf = side * std::floor(u) + originX;
+    const double yc = side * std::ceil(v) + originY;
+    const double yf = side * std::floor(v) + originY;
+    return {QPointF(xc, yc), QPointF(xc, yf), QPointF(xf, yf), QPointF(xf, yc)};
+}
+
 // Reflects from the lattice node within reach of the step's end point (the
 // last hit in the order ceil/ceil, ceil/floor, floor/floor, floor/ceil). The
 // new direction mirrors in the normal through the end point; the centre is
@@ -110,13 +123,7 @@ void GasModel::collideWithAtom(QPointF &p, double &a, QPointF previous)
     const double reach = atomR + electronR;
     // Past this bound the rounded root is surely above reach; it only skips sqrt.
     const double reachSquaredBound = reach * reach * (1 + 0x1p-40);
-    const double u = (p.x() - originX) / side;
-    const double v = (p.y() - originY) / side;
-    const double xc = side * std::ceil(u) + originX;
-    const double xf = side * std::floor(u) + originX;
-    const double yc = side * std::ceil(v) + originY;
-    const double yf = side * std::floor(v) + originY;
-    const QPointF nodes[4] = {{xc, yc}, {xc, yf}, {xf, yf}, {xf, yc}};
+    const std::array<QPointF, 4> nodes = surroundingNodes(p.x(), p.y());
 
     const QPointF *hit = nullptr;
     for (const QPointF &node : nodes) {

@@ -5,14 +5,8 @@
 # Help, Authors, Exit) and presses it. Passes when the program ends with 0.
 set -u
 program=$1
-n=140
-while [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
-Xvfb :$n -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-export DISPLAY=:$n
-for i in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
-unset QT_QPA_PLATFORM
+. "$(dirname "$0")/../../tools/virtual-screen.sh"
+start_virtual_screen 140
 
 "$program" &
 app=$!
