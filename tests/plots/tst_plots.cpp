@@ -1,287 +1,188 @@
-#include "windowdriver.h"
+#include "widget.h"
+#include "window.h"
 
-#include <QPushButton>
-
-#include <algorithm>
-#include <cmath>
+#include <QAbstractButton>
+#include <QImageReader>
+#include <QSpinBox>
+#include <QtTest>
+#include <qcustomplot.h>
 
 namespace {
-struct Range
+// The main window with handles on its field and plot; a tick runs the timer's two slots in order.
+struct WindowDriver
 {
-    double lower;
-    double upper;
-};
+    Window window;
+    Widget *field = window.findChild<Widget *>();
+    QCustomPlot *plot = window.findChild<QCustomPlot *>();
+    const GasModel &model = window.gasModel();
 
-void compareRange(const QCPAxis *axis, Range expected)
-{
-    QVERIFY2(qAbs(axis->range().lower - expected.lower) < 1e-12,
-             qPrintable(QString::number(axis->range().lower, 'g', 17)));
-    QVERIFY2(qAbs(axis->range().upper - expected.upper) < 1e-12,
-             qPrintable(QString::number(axis->range().upper, 'g', 17)));
-}
-
-const char *const probability = "plotProbabilityButton";
-const char *const pressure = "plotPressureButton";
-const char *const density = "plotDensityButton";
-
-// At the size the plot has in the full-screen window, whatever the size of
-// the hidden window.
-QImage picture(QCustomPlot *plot)
-{
-    return plot->toPixmap(620, 280).toImage();
-}
-
-// The plot built the plain way, with the plot widget left to order the points
-// itself: the picture every tick must show.
-QImage plainRebuild(QCustomPlot *plot, const GasModel &model, const QString &mode)
-{
-    plot->clearGraphs();
-    QVector<double> x = model.timeData();
-    QVector<double> y = mode == pressure ? model.pressureData() : model.probabilityData();
-    if (mode == pressure) {
-        for (int i = 0; i < x.size(); ++i)
-            y[i] /= x[i];
-    } else if (mode == density) {
-        const QVector<double> d = model.densityData();
-        x.clear();
-        y.clear();
-        const double w = 1.0 / d.size();
-        for (int i = 0; i < d.size(); ++i) {
-            x << i * w << (i + 1) * w - 0.001;
-            y << d[i] << d[i];
+    template <typename T = QAbstractButton> T *control(const QString &name)
+    {
+        return window.findChild<T *>(name);
+    }
+    void choose(const QString &mode) { control("plot" + mode + "Button")->setChecked(true); }
+    void tick(int count = 1)
+    {
+        for (int i = 0; i < count; ++i) {
+            field->animate();
+            window.replot();
         }
     }
-    plot->yAxis->setLabel(mode == pressure  ? "pressure"
-                          : mode == density ? "density"
-                                            : "probability");
-    plot->xAxis->setLabel(mode == density ? " " : "T");
-    plot->addGraph(plot->xAxis, plot->yAxis);
-    plot->graph(0)->setData(x, y);
-    plot->xAxis->setRange(x.first(), x.last());
-    const auto [min, max] = std::minmax_element(y.cbegin(), y.cend());
-    if (mode == probability)
-        plot->yAxis->setRange(0, 1);
-    else if (mode == density)
-        plot->yAxis->setRange(0, qMin(2 * *max, 1.0));
-    else
-        plot->yAxis->setRange(*min - (*max - *min) * 0.05, *max + (*max - *min) * 0.05);
-    plot->replot();
-    return picture(plot);
+    // Clicked electrons fly straight up (direction 0), keeping their column and strip for good.
+    // With a spacing of 400 the atoms sit at x = 25 + 400k, out of reach of columns x >= 50.
+    void placeVerticalMovers(const QList<int> &columns)
+    {
+        control<QSpinBox>("sideBox")->setValue(400);
+        control("randomDefDirBox")->setChecked(false);
+        control<QDoubleSpinBox>("defDirBox")->setValue(0);
+        for (int x : columns)
+            QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(x, 200));
+    }
+};
+
+// The points a mode shows, built plainly from the model's series.
+auto expectedCurve(const GasModel &model, const QString &mode)
+{
+    QVector<double> x, y;
+    if (mode == "Density") { // each strip from its left edge to just short of its right one
+        const QVector<double> density = model.densityData();
+        for (int i = 0; i < density.size(); ++i) {
+            x << double(i) / density.size() << double(i + 1) / density.size() - 0.001;
+            y << density[i] << density[i];
+        }
+        return std::pair(x, y);
+    }
+    x = model.timeData();
+    y = mode == "Pressure" ? model.pressureData() : model.probabilityData();
+    for (int i = 0; mode == "Pressure" && i < x.size(); ++i)
+        y[i] /= x[i]; // the running depth sum per time
+    return std::pair(x, y);
 }
+
+void compareRange(const QCPAxis *axis, QCPRange expected)
+{
+    QCOMPARE(axis->range().lower, expected.lower);
+    QCOMPARE(axis->range().upper, expected.upper);
+}
+
+struct PlotCase
+{
+    QString mode;
+    int strips, ticks, points;
+    QList<int> columns;
+    double lastValue;
+    QCPRange x, y;
+};
 } // namespace
 
-Q_DECLARE_METATYPE(Range)
+Q_DECLARE_METATYPE(PlotCase)
 
 class PlotsTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void emptyUntilFirstTick();
-    void timePlots_data();
-    void timePlots();
-    void densityStaircase_data();
-    void densityStaircase();
-    void drawsLikePlainRebuild_data();
-    void drawsLikePlainRebuild();
-    void modeSwitchWaitsForTick();
-    void clearEmptiesPlot();
-};
-
-void PlotsTest::emptyUntilFirstTick()
-{
-    WindowDriver driver;
-    driver.placeVerticalMovers({100});
-    QCOMPARE(driver.plot->graphCount(), 0);
-    compareRange(driver.plot->xAxis, {0, 1000});
-    compareRange(driver.plot->yAxis, {0, 1});
-}
-
-// Two electrons move up and down in columns 100 and 200, in strips 1 and 2 of
-// three: strip 1 (the selected one) holds half of them all the time. Both hit
-// the top wall at tick 40 (depth 4 each, T = 2), the bottom at tick 118 (depth
-// 2) and the top again at tick 197 (depth 5).
-void PlotsTest::timePlots_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("ticks");
-    QTest::addColumn<int>("points");
-    QTest::addColumn<double>("firstValue");
-    QTest::addColumn<double>("lastValue");
-    QTest::addColumn<Range>("xRange");
-    QTest::addColumn<Range>("yRange");
-
-    // A single sample gives empty ranges, which the plot refuses.
-    QTest::newRow("probability, one sample")
-        << probability << 1 << 1 << 0.5 << 0.5 << Range{0, 1000} << Range{0, 1};
-    QTest::newRow("probability, samples at ticks 1, 5 to 8")
-        << probability << 8 << 5 << 0.5 << 0.5 << Range{0.05, 0.4} << Range{0, 1};
-    QTest::newRow("pressure, one sample")
-        << pressure << 1 << 1 << 0.0 << 0.0 << Range{0, 1000} << Range{0, 1};
-    QTest::newRow("pressure, no wall reached")
-        << pressure << 8 << 5 << 0.0 << 0.0 << Range{0.05, 0.4} << Range{0, 1};
-    QTest::newRow("pressure, three wall hits")
-        << pressure << 200 << 197 << 0.0 << 22 / 10.0 << Range{0.05, 10} << Range{-0.2, 4.2};
-}
-
-void PlotsTest::timePlots()
-{
-    QFETCH(QString, button);
-    QFETCH(int, ticks);
-    QFETCH(int, points);
-    QFETCH(double, firstValue);
-    QFETCH(double, lastValue);
-    QFETCH(Range, xRange);
-    QFETCH(Range, yRange);
-
-    WindowDriver driver;
-    driver.placeVerticalMovers({100, 200});
-    driver.choosePlot(qPrintable(button));
-    driver.tick(ticks);
-
-    const bool isPressure = button == pressure;
-    QCOMPARE(driver.plot->graphCount(), 1);
-    QCOMPARE(driver.plot->yAxis->label(), isPressure ? "pressure" : "probability");
-    QCOMPARE(driver.plot->xAxis->label(), "T");
-
-    const QVector<double> time = driver.model().timeData();
-    const QVector<double> measured =
-        isPressure ? driver.model().pressureData() : driver.model().probabilityData();
-    const auto data = driver.plot->graph(0)->data();
-    QCOMPARE(data->size(), points);
-    QCOMPARE(time.size(), points);
-    for (int i = 0; i < points; ++i) {
-        QCOMPARE(data->at(i)->key, time[i]);
-        QCOMPARE(data->at(i)->value, isPressure ? measured[i] / time[i] : measured[i]);
+    void plots_data()
+    {
+        QTest::addColumn<PlotCase>("c");
+        // Electrons in columns 100 and 200 move up and down in strips 1 and 2 of three: the
+        // selected strip 1 holds half of them. Both hit the top wall at tick 40 (depth 4 each,
+        // T = 2), the bottom at tick 118 (depth 2) and the top again at tick 197 (depth 5).
+        // A single sample gives empty ranges, which the plot refuses.
+        QTest::newRow("probability, samples at ticks 1, 5 to 8")
+            << PlotCase{"Probability", 3, 8, 5, {100, 200}, 0.5, {0.05, 0.4}, {0, 1}};
+        QTest::newRow("pressure, one sample")
+            << PlotCase{"Pressure", 3, 1, 1, {100, 200}, 0, {0, 1000}, {0, 1}};
+        QTest::newRow("pressure, three wall hits")
+            << PlotCase{"Pressure", 3, 200, 197, {100, 200}, 2.2, {0.05, 10}, {-0.2, 4.2}};
+        // Each strip's density is its share of the vertical movers; the last strip's is checked.
+        QTest::newRow("density, one strip")
+            << PlotCase{"Density", 1, 100, 2, {100, 300}, 1, {0, 0.999}, {0, 1}};
+        QTest::newRow("density, three equal strips")
+            << PlotCase{"Density", 3, 100, 6, {100, 200, 300}, 1 / 3.0, {0, 0.999}, {0, 2 / 3.0}};
+        QTest::newRow("density, largest 0.6")
+            << PlotCase{"Density", 4, 100, 8, {50, 150, 350, 360, 370}, 0.6, {0, 0.999}, {0, 1}};
+        QTest::newRow("density, no electrons: 0 / 0")
+            << PlotCase{"Density", 3, 100, 6, {}, qQNaN(), {0, 0.999}, {0, 1}};
     }
-    QCOMPARE(data->at(0)->key, 0.05);
-    QCOMPARE(data->at(0)->value, firstValue);
-    QCOMPARE(data->at(points - 1)->value, lastValue);
-    compareRange(driver.plot->xAxis, xRange);
-    compareRange(driver.plot->yAxis, yRange);
-}
+    void plots()
+    {
+        QFETCH(PlotCase, c);
+        WindowDriver driver;
+        driver.control<QSpinBox>("binsBox")->setValue(c.strips);
+        driver.placeVerticalMovers(c.columns);
+        driver.choose(c.mode);
+        driver.tick(c.ticks);
 
-// Vertical movers never leave their strip, so each strip's density is its
-// share of the electrons.
-void PlotsTest::densityStaircase_data()
-{
-    QTest::addColumn<int>("strips");
-    QTest::addColumn<QList<int>>("columns");
-    QTest::addColumn<QList<double>>("expected");
-    QTest::addColumn<double>("yUpper");
+        QCOMPARE(driver.plot->yAxis->label(), c.mode.toLower());
+        QCOMPARE(driver.plot->xAxis->label(), c.mode == "Density" ? " " : "T");
+        const auto [x, y] = expectedCurve(driver.model, c.mode);
+        const auto data = driver.plot->graph(0)->data();
+        QCOMPARE(data->size(), c.points);
+        QCOMPARE(x.size(), c.points);
+        for (int i = 0; i < c.points; ++i) {
+            QCOMPARE(data->at(i)->key, x[i]);
+            QCOMPARE(data->at(i)->value, y[i]); // NaN matches NaN
+        }
+        QCOMPARE(y.last(), c.lastValue);
+        compareRange(driver.plot->xAxis, c.x);
+        compareRange(driver.plot->yAxis, c.y);
 
-    QTest::newRow("one strip") << 1 << QList<int>{100, 300} << QList<double>{1} << 1.0;
-    QTest::newRow("three equal strips")
-        << 3 << QList<int>{100, 200, 300} << QList<double>{1 / 3.0, 1 / 3.0, 1 / 3.0} << 2 / 3.0;
-    QTest::newRow("largest 0.6") << 4 << QList<int>{50, 60, 70, 150, 250}
-                                 << QList<double>{0.6, 0.2, 0.2, 0} << 1.0;
-    QTest::newRow("largest 0.4") << 4 << QList<int>{50, 60, 150, 250, 350}
-                                 << QList<double>{0.4, 0.2, 0.2, 0.2} << 0.8;
-    // No electrons: every strip divides 0 by 0.
-    QTest::newRow("no electrons") << 3 << QList<int>{} << QList<double>{NAN, NAN, NAN} << 1.0;
-}
+        // The same picture as a plain rebuild, which leaves the plot to order the points itself.
+        const QImage drawn = driver.plot->toPixmap(620, 280).toImage();
+        driver.plot->clearGraphs();
+        driver.plot->addGraph()->setData(x, y);
+        QCOMPARE(driver.plot->toPixmap(620, 280).toImage(), drawn);
 
-void PlotsTest::densityStaircase()
-{
-    QFETCH(int, strips);
-    QFETCH(QList<int>, columns);
-    QFETCH(QList<double>, expected);
-    QFETCH(double, yUpper);
+        // A mode switch reaches the plot only through the next tick; Clear empties it at once.
+        driver.choose(c.mode == "Density" ? "Pressure" : "Density");
+        QCOMPARE(driver.plot->yAxis->label(), c.mode.toLower());
+        driver.control("clearButton")->click();
+        QCOMPARE(driver.plot->graphCount(), 0);
+        compareRange(driver.plot->xAxis, {0, 1000});
+        compareRange(driver.plot->yAxis, {0, 1});
+    }
 
-    WindowDriver driver;
-    driver.control<QSpinBox>("binsBox")->setValue(strips);
-    driver.placeVerticalMovers(columns);
-    driver.choosePlot(density);
-    driver.tick(100);
+    void snapshot_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("written"); // empty when the save must fail
+        QTest::newRow("png") << "shot.png" << QStringList{"shot.png"};
+        QTest::newRow("bmp") << "shot.bmp" << QStringList{"shot.bmp"};
+        QTest::newRow("no suffix") << "shot" << QStringList{"shot.png"};
+        QTest::newRow("missing directory") << "missing/shot.png" << QStringList();
+        QTest::newRow("unknown suffix") << "shot.xyz" << QStringList();
+    }
+    // One electron at (50, 200) flying straight up, its trail dots 5 pixels apart above it.
+    void snapshot()
+    {
+        QFETCH(QString, name);
+        QFETCH(QStringList, written);
+        QTemporaryDir dir;
+        WindowDriver driver;
+        driver.placeVerticalMovers({50});
+        driver.control("showBinsBox")->setChecked(true);
+        driver.control("trailModeCheckBox")->setChecked(true);
+        const QVector<QPointF> positions = driver.model.electronPositions();
+        const QVector<double> directions = driver.model.electronDirections();
 
-    QCOMPARE(driver.plot->yAxis->label(), "density");
-    QCOMPARE(driver.plot->xAxis->label(), " ");
-    const auto data = driver.plot->graph(0)->data();
-    QCOMPARE(data->size(), 2 * strips);
-    const double w = 1.0 / strips;
-    for (int i = 0; i < strips; ++i) {
-        QCOMPARE(data->at(2 * i)->key, i * w);
-        QCOMPARE(data->at(2 * i + 1)->key, (i + 1) * w - 0.001);
-        for (int edge : {2 * i, 2 * i + 1}) {
-            const double value = data->at(edge)->value;
-            if (std::isnan(expected[i]))
-                QVERIFY(std::isnan(value));
-            else
-                QVERIFY2(qAbs(value - expected[i]) < 1e-12, qPrintable(QString::number(value)));
+        QCOMPARE(driver.window.saveShotTo(dir.filePath(name)), !written.isEmpty());
+        QCOMPARE(driver.model.electronPositions(), positions);
+        QCOMPARE(driver.model.electronDirections(), directions);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), written);
+        for (const QString &file : written) { // in the format its suffix names
+            QImageReader reader(dir.filePath(file));
+            QCOMPARE(reader.format(), QFileInfo(file).suffix().toLatin1());
+            const QImage shot = reader.read();
+            QCOMPARE(shot.size(), QSize(400, 400));
+            QCOMPARE(shot.pixelColor(25, 25), QColor(Qt::black)); // an atom
+            QCOMPARE(shot.pixelColor(50, 200), QColor(Qt::red));
+            QCOMPARE(shot.pixelColor(5, 200), QColor(Qt::cyan)); // the selected strip
+            QCOMPARE(shot.pixelColor(300, 200), QColor(Qt::white));
+            QVERIFY(qGray(shot.pixel(50, 180)) < 128); // a trail dot: an antialiased disc
+            QCOMPARE(shot.pixelColor(50, 182), QColor(Qt::cyan)); // between two dots
         }
     }
-    compareRange(driver.plot->xAxis, {0, 0.999});
-    compareRange(driver.plot->yAxis, {0, yUpper});
-}
-
-void PlotsTest::drawsLikePlainRebuild_data()
-{
-    QTest::addColumn<QString>("button");
-    for (const char *button : {probability, pressure, density})
-        QTest::newRow(button) << button;
-}
-
-// Many electrons flying every way over the default lattice, long enough for
-// hundreds of uneven samples.
-void PlotsTest::drawsLikePlainRebuild()
-{
-    QFETCH(QString, button);
-
-    WindowDriver driver;
-    driver.control<QSpinBox>("numberBox")->setValue(40);
-    driver.choosePlot(qPrintable(button));
-    driver.tick(400);
-    const QImage drawn = picture(driver.plot);
-
-    QCOMPARE(drawn, plainRebuild(driver.plot, driver.model(), button));
-}
-
-// The radio buttons reach the plot only through the next tick.
-void PlotsTest::modeSwitchWaitsForTick()
-{
-    WindowDriver driver;
-    driver.placeVerticalMovers({100, 200});
-    driver.choosePlot(pressure);
-    driver.tick(200);
-
-    driver.choosePlot(density);
-    QCOMPARE(driver.plot->yAxis->label(), "pressure");
-    QCOMPARE(driver.plot->graph(0)->data()->size(), 197);
-    compareRange(driver.plot->yAxis, {-0.2, 4.2});
-
-    driver.tick();
-    QCOMPARE(driver.plot->yAxis->label(), "density");
-    QCOMPARE(driver.plot->graph(0)->data()->size(), 6);
-    compareRange(driver.plot->xAxis, {0, 0.999});
-
-    driver.choosePlot(probability);
-    driver.tick();
-    QCOMPARE(driver.plot->yAxis->label(), "probability");
-    QCOMPARE(driver.plot->graph(0)->data()->size(), 199);
-    compareRange(driver.plot->xAxis, {0.05, 10.1});
-    compareRange(driver.plot->yAxis, {0, 1});
-}
-
-void PlotsTest::clearEmptiesPlot()
-{
-    WindowDriver driver;
-    driver.placeVerticalMovers({100, 200});
-    driver.choosePlot(pressure);
-    driver.tick(200);
-
-    driver.control<QPushButton>("clearButton")->click();
-    QCOMPARE(driver.plot->graphCount(), 0);
-    compareRange(driver.plot->xAxis, {0, 1000});
-    compareRange(driver.plot->yAxis, {0, 1});
-
-    // The first tick after Clear records one sample: its empty time range is
-    // refused and the axis keeps the range Clear set.
-    driver.tick();
-    QCOMPARE(driver.plot->graphCount(), 1);
-    QCOMPARE(driver.plot->graph(0)->data()->size(), 1);
-    QCOMPARE(driver.plot->graph(0)->data()->at(0)->key, 0.05);
-    compareRange(driver.plot->xAxis, {0, 1000});
-    compareRange(driver.plot->yAxis, {0, 1});
-}
+};
 
 QTEST_MAIN(PlotsTest)
 #include "tst_plots.moc"
