@@ -13,73 +13,57 @@ constexpr double kPi = 3.141592653589793, kTwoPi = 6.283185307179586, kThreePi =
 static void setUpModel(GasModel &model, int side = 50, double atomR = 10, double electronR = 4,
                        double speed = 100, int bins = 3, int fieldWidth = 400)
 {
-    model.setSize(fieldWidth, 400);
-    model.setSide(side);
-    model.setAtomR(atomR);
-    model.setElectronR(electronR);
-    model.setSpeed(speed);
-    model.setBinsNumber(bins);
+    model.setSize(fieldWidth, 400), model.setSide(side), model.setAtomR(atomR);
+    model.setElectronR(electronR), model.setSpeed(speed), model.setBinsNumber(bins);
 }
-
-static void run(GasModel &model, int steps)
-{
-    for (int i = 0; i < steps; ++i)
-        model.step(50);
-}
-
-// Bit-for-bit equality of the electrons' positions and directions.
 static bool sameElectrons(const GasModel &m, const QVector<QPointF> &p, const QVector<double> &a)
 {
     return m.number() == p.size() && p.size() == a.size() &&
            !std::memcmp(m.electronPositions().data(), p.data(), p.size() * sizeof(QPointF)) &&
            !std::memcmp(m.electronDirections().data(), a.data(), a.size() * sizeof(double));
 }
-
-// An independent transcription of the motion rules, to check the model's arithmetic bit for bit.
-struct ReferenceMotion
+// An independent transcription of the motion rules on a 400 x 400 field with origin (25, 25).
+static void referenceStep(QPointF &p, double &a, double r, double R, double s, int side)
 {
-    double r, R, s;
-    int side; // on a 400 x 400 field sized at spacing 25 the lattice origin is (25, 25)
-
-    void step(QPointF &p, double &a) const
-    {
-        const double px = p.x(), py = p.y();
-        double x = px + s * std::cos(a), y = py + s * std::sin(a);
-        const double ob = y + r - 400, orr = x + r - 400, tt = y - r, tl = x - r;
-        if (ob > 0)
-            y = (400 - r) - ob, a = kTwoPi - a;
-        if (orr > 0)
-            x = (400 - r) - orr, a = kThreePi - a;
-        if (tt < 0)
-            y = r - tt, a = kTwoPi - a;
-        if (tl < 0)
-            x = r - tl, a = kThreePi - a;
-        p = QPointF(x, y);
-        const double u = (x - 25) / side, v = (y - 25) / side;
-        const double xc = side * std::ceil(u) + 25, xf = side * std::floor(u) + 25;
-        const double yc = side * std::ceil(v) + 25, yf = side * std::floor(v) + 25;
-        const QPointF nodes[4] = {{xc, yc}, {xc, yf}, {xf, yf}, {xf, yc}};
-        const QPointF *hit = nullptr;
-        for (const QPointF &n : nodes)
-            if (std::sqrt((x - n.x()) * (x - n.x()) + (y - n.y()) * (y - n.y())) <= R)
-                hit = &n;
-        if (!hit)
-            return;
-        const double hx = hit->x(), hy = hit->y(), dx = x - px, dy = y - py;
-        a = 2 * std::atan2(y - hy, x - hx) - a - kPi;
-        const double qa = dx * dx + dy * dy, qb = 2 * (dx * (px - hx) + dy * (py - hy));
-        const double qc = ((hx - px) * (hx - px) + (hy - py) * (hy - py)) - R * R;
-        const double t =
-            (2 * (dx * (hx - px) + dy * (hy - py)) - std::sqrt(qb * qb + qa * (-4) * qc)) /
-            (qa + qa);
-        const double rem = (1 - t) * std::sqrt(qa);
-        p = QPointF(px + t * dx + rem * std::cos(a), py + t * dy + rem * std::sin(a));
-    }
-};
+    const double px = p.x(), py = p.y();
+    double x = px + s * std::cos(a), y = py + s * std::sin(a);
+    const double ob = y + r - 400, orr = x + r - 400, tt = y - r, tl = x - r;
+    if (ob > 0)
+        y = (400 - r) - ob, a = kTwoPi - a;
+    if (orr > 0)
+        x = (400 - r) - orr, a = kThreePi - a;
+    if (tt < 0)
+        y = r - tt, a = kTwoPi - a;
+    if (tl < 0)
+        x = r - tl, a = kThreePi - a;
+    p = QPointF(x, y);
+    const double u = (x - 25) / side, v = (y - 25) / side;
+    const double xc = side * std::ceil(u) + 25, xf = side * std::floor(u) + 25;
+    const double yc = side * std::ceil(v) + 25, yf = side * std::floor(v) + 25;
+    const QPointF *hit = nullptr, nodes[4] = {{xc, yc}, {xc, yf}, {xf, yf}, {xf, yc}};
+    for (const QPointF &n : nodes)
+        if (std::sqrt((x - n.x()) * (x - n.x()) + (y - n.y()) * (y - n.y())) <= R)
+            hit = &n;
+    if (!hit)
+        return;
+    const double hx = hit->x(), hy = hit->y(), dx = x - px, dy = y - py;
+    a = 2 * std::atan2(y - hy, x - hx) - a - kPi;
+    const double qa = dx * dx + dy * dy, qb = 2 * (dx * (px - hx) + dy * (py - hy));
+    const double qc = ((hx - px) * (hx - px) + (hy - py) * (hy - py)) - R * R;
+    const double t =
+        (2 * (dx * (hx - px) + dy * (hy - py)) - std::sqrt(qb * qb + qa * (-4) * qc)) / (qa + qa);
+    const double rem = (1 - t) * std::sqrt(qa);
+    p = QPointF(px + t * dx + rem * std::cos(a), py + t * dy + rem * std::sin(a));
+}
 
 class ModelTest : public QObject
 {
     Q_OBJECT
+    static void run(GasModel &model, int steps)
+    {
+        while (steps-- > 0)
+            model.step(50);
+    }
 private slots:
     // Runs first, before anything in this process has called rand().
     void placementDrawsFromRand()
@@ -94,7 +78,6 @@ private slots:
         seeded.setNumber(4);
         QVERIFY(sameElectrons(seeded, unseeded.electronPositions().mid(0, 4),
                               unseeded.electronDirections().mid(0, 4)));
-
         // Atoms cover every spot: each electron draws nine (x, y) candidates, keeping the last.
         setUpModel(covered, 50, 400);
         std::srand(5);
@@ -109,7 +92,6 @@ private slots:
                      (std::rand() % 360) * 0.017453292519943295);
         }
     }
-
     // Sized at spacing 25, then respaced; a probe ending 1 short of the node comes straight back.
     void originRule()
     {
@@ -125,7 +107,6 @@ private slots:
         QVERIFY(lattice(410, 25, 5, 405));  // remainder 10 halves
         QVERIFY(lattice(400, 50, 25, 375)); // the spacing set after the size keeps the origin
     }
-
     void reflection_data()
     {
         QTest::addColumn<QVector<double>>("move");     // side, speed, x, y, angle
@@ -142,17 +123,15 @@ private slots:
         row("corner mirrors both", {400, 100, 395, 395, diag},
             {398 - overRight, 398 - overBottom, kThreePi - (kTwoPi - diag),
              overBottom + overRight});
-        // Reach R = 12 + 2 with nodes at 25 + 50k: straight back, a' = a + pi.
+        // Reach R = 12 + 2, nodes at 25 + 50k.
         row("head-on comes straight back", {50, 100, 207, 225, 0}, {210, 225, kPi, 0});
         row("reach exactly R is a hit", {50, 100, 206, 225, 0}, {211, 225, kPi, 0});
         // Spacing 20: (35, 25) is 10 from (45, 25) and (25, 25); the later, (25, 25), decides.
         row("later node decides", {20, 100, 35, 20, down}, {qQNaN(), 0, -down - kPi, 0});
-        // s = 4: the wall mirrors the electron exactly onto its start, 4 from the node (200, 400);
-        // the contact segment has no length, which once made the position NaN.
+        // s = 4: the wall mirrors it onto its start, 4 from the node (200, 400): no segment.
         row("no-length step by a node", {25, 80, 200, 396, down},
             {200, 396, 2 * std::atan2(-4.0, 0.0) - (kTwoPi - down) - kPi, 2});
     }
-
     void reflection()
     {
         QFETCH(QVector<double>, move);
@@ -166,7 +145,6 @@ private slots:
         QVERIFY(sameElectrons(model, {end}, {expected[2]}));
         QCOMPARE(model.pressureData(), QVector<double>{expected[3]});
     }
-
     void agreesWithTheRulesBitForBit_data()
     {
         QTest::addColumn<QVector<double>>("settings"); // side, atomR, electronR, speed, bins
@@ -175,9 +153,7 @@ private slots:
         QTest::newRow("fast") << QVector<double>{33, 6, 3, 1000, 30};
         QTest::newRow("slow") << QVector<double>{25, 9, 2, 0.1, 100};
     }
-
-    // The motion against the transcription above, the strips against a scan of every strip, a
-    // previewing twin that must move alike but record nothing, and an exact save and restore.
+    // Motion and strips as transcribed, a previewing twin recording nothing, exact save/restore.
     void agreesWithTheRulesBitForBit()
     {
         QFETCH(QVector<double>, settings);
@@ -191,7 +167,6 @@ private slots:
         }
         twin.setPreviewing(true);
         const double s = 50 * settings[3] / 1000.0, w = 400.0 / bins;
-        const ReferenceMotion reference{settings[2], settings[1] + settings[2], s, side};
         QVector<QPointF> p = model.electronPositions();
         QVector<double> a = model.electronDirections(), strips(bins, 0.0);
         for (int step = 0; step < 400; ++step) {
@@ -199,10 +174,9 @@ private slots:
             twin.step(50);
             for (int i = 0; i < p.size(); ++i) {
                 const double x0 = p[i].x();
-                reference.step(p[i], a[i]);
-                const double x1 = p[i].x();
+                referenceStep(p[i], a[i], settings[2], settings[1] + settings[2], s, side);
                 for (int j = 0; j < bins; ++j)
-                    if (w * j <= x0 && x0 < w * (j + 1) && w * j <= x1 && x1 < w * (j + 1))
+                    if (w * j <= qMin(x0, p[i].x()) && qMax(x0, p[i].x()) < w * (j + 1))
                         strips[j] += s / 60;
             }
             QVERIFY2(sameElectrons(model, p, a), qPrintable(QString("step %1").arg(step)));
@@ -213,15 +187,12 @@ private slots:
         const QVector<double> totals{twin.wallDepthTotal(), twin.elapsedPath(),
                                      twin.selectedBinAccumulator()};
         QCOMPARE(totals + twin.binAccumulators() + twin.timeData(), QVector<double>(3 + bins, 0.0));
-
         model.saveState();
         run(model, 60);
         model.restoreState();
         QVERIFY(sameElectrons(model, p, a));
     }
-
-    // Touching every wall on every step, such discs were once thrown ever farther out; an atom
-    // may still push one out by twice its reach for a step.
+    // Touching every wall on every step, such discs were once thrown ever farther out.
     void discsWiderThanTheFieldStayBounded()
     {
         GasModel model;
@@ -233,7 +204,6 @@ private slots:
                 QVERIFY(qAbs(p.x()) <= 2050 && qAbs(p.y()) <= 2050);
         }
     }
-
     void stripBoundaries()
     {
         // Every strip, then the start's strip selected, after a move right by speed / 20.
@@ -249,7 +219,6 @@ private slots:
         QCOMPARE(strips(4, 100, 100), (QVector<double>{0, 5, 0, 0, 5})); // lower bound inclusive
         QCOMPARE(strips(4, 95, 100), QVector<double>(5, 0.0));           // upper bound exclusive
     }
-
     // The sampling clock at the default speed, the cap, and the table of resets.
     void seriesLifecycle()
     {
@@ -266,12 +235,10 @@ private slots:
         QCOMPARE(model.timeData().size(), GasModel::maxSamples);
         QCOMPARE(pressure.size(), GasModel::maxSamples);
         QCOMPARE(model.densityData(), density);
-
         model.setBinsNumber(5);
         QCOMPARE(model.binAccumulators() + model.densityData(), QVector<double>(10, 0.0));
         QCOMPARE(model.pressureData(), pressure);
         QCOMPARE(model.elapsedPath(), 5.0 * (10 + GasModel::maxSamples + 50));
-
         run(model, 1);
         const QVector<QPointF> electrons = model.electronPositions();
         model.clearStatistics();
