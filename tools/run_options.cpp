@@ -66,30 +66,27 @@ std::string rejectValue(const std::string &option, const std::string &value,
 }
 
 // Empty on success, else the problem in words.
+template <typename Number>
+std::string checkNumber(NumberParse parsed, const char *malformed, const Number &value, Number min,
+                        Number max)
+{
+    if (parsed == NumberParse::Malformed)
+        return malformed;
+    if (parsed == NumberParse::TooLarge || value < min || value > max)
+        return "is out of range";
+    return "";
+}
+
 std::string checkInteger(const std::string &text, long long min, long long max, long long &value)
 {
-    switch (parseInteger(text, value)) {
-    case NumberParse::Malformed:
-        return "is not an integer";
-    case NumberParse::TooLarge:
-        return "is out of range";
-    case NumberParse::Ok:
-        break;
-    }
-    return value < min || value > max ? "is out of range" : "";
+    const NumberParse parsed = parseInteger(text, value);
+    return checkNumber(parsed, "is not an integer", value, min, max);
 }
 
 std::string checkReal(const std::string &text, double min, double max, double &value)
 {
-    switch (parseReal(text, value)) {
-    case NumberParse::Malformed:
-        return "is not a number";
-    case NumberParse::TooLarge:
-        return "is out of range";
-    case NumberParse::Ok:
-        break;
-    }
-    return value < min || value > max ? "is out of range" : "";
+    const NumberParse parsed = parseReal(text, value);
+    return checkNumber(parsed, "is not a number", value, min, max);
 }
 
 std::vector<std::string> splitOnCommas(const std::string &text)
