@@ -90,11 +90,8 @@ void GasModel::reflectFromWalls(QPointF &p, double &a)
         depth += -leftValue;
     }
 
-    double x = p.x();
-    double y = p.y();
-    keepWithinField(x, r, width);
-    keepWithinField(y, r, height);
-    p = QPointF(x, y);
+    keepWithinField(p.rx(), r, width);
+    keepWithinField(p.ry(), r, height);
 
     if (!previewing)
         wallDepthSum += depth;
