@@ -11,7 +11,7 @@ constexpr double degreesToRadians = 0.017453292519943295;
 GasModel::GasModel()
     : backgroundBrush(Qt::white, Qt::SolidPattern), trailBrush(Qt::black, Qt::SolidPattern),
       atomBrush(Qt::black, Qt::SolidPattern), electronBrush(Qt::red, Qt::SolidPattern),
-      binBrush(Qt::cyan, Qt::SolidPattern)
+      binBrush(Qt::cyan, Qt::SolidPattern), layerCache(std::make_unique<FieldLayerCache>())
 {
     applyOriginRule();
     clearStatistics();

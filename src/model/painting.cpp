@@ -137,8 +137,6 @@ void GasModel::paintAtoms(QPainter *painter, const QRect &field) const
 // Background, strips and atoms, redrawn only when a setting they show changes.
 const QImage &GasModel::staticLayer(const QPen &pen)
 {
-    if (!layerCache)
-        layerCache = std::make_unique<FieldLayerCache>();
     FieldLayerKey key{width,    height,     originX,  originY,  side, atomR,
                       showBins, binsNumber, binIndex, binWidth, pen};
     if (key == layerCache->layerKey && !layerCache->layer.isNull())
@@ -188,8 +186,6 @@ void GasModel::paintTrailDots(QPainter *painter)
 // The trail dot drawn once at each sub-pixel offset (in eighths of a pixel).
 const QVector<QImage> &GasModel::trailDotSprites(const QPen &pen)
 {
-    if (!layerCache)
-        layerCache = std::make_unique<FieldLayerCache>();
     FieldLayerCache &cache = *layerCache;
     if (!cache.dots.isEmpty() && cache.dotPen == pen && cache.dotBrush == trailBrush)
         return cache.dots;
