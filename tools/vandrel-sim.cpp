@@ -10,7 +10,6 @@
 #include <vector>
 
 namespace {
-constexpr double degreesToRadians = 0.017453292519943295;
 constexpr int stepMilliseconds = 50;
 
 // The same set-up order as the demonstration, which fixes the random draws:
@@ -27,7 +26,7 @@ void setUp(GasModel &model, const RunOptions &options)
     model.setBinIndex(options.binIndex - 1);
     model.setNumber(options.electrons);
     for (const PlacedElectron &e : options.placedElectrons)
-        model.addElectron(e.x, e.y, (e.bearing - 90) * degreesToRadians);
+        model.addElectron(e.x, e.y, GasModel::bearingToAngle(e.bearing));
 }
 
 std::string resultCsv(const GasModel &model, OutputKind kind)

@@ -19,6 +19,16 @@ GasModel::GasModel()
 
 GasModel::~GasModel() = default;
 
+double GasModel::bearingToAngle(double degrees)
+{
+    return (degrees - 90) * degreesToRadians;
+}
+
+double GasModel::randomDirection()
+{
+    return (std::rand() % 360) * degreesToRadians;
+}
+
 // The lattice origin is the node nearest the top-left corner that leaves equal
 // margins; with no remainder the first node sits one spacing in.
 void GasModel::applyOriginRule()
@@ -104,7 +114,7 @@ void GasModel::setNumber(int n)
             if (isClearOfAtoms(x, y))
                 break;
         }
-        const double angle = (std::rand() % 360) * degreesToRadians;
+        const double angle = randomDirection();
         positions.append(QPointF(x, y));
         directions.append(angle);
         ++count;

@@ -68,6 +68,12 @@ public:
     double selectedBinAccumulator() const { return selectedBinTime; }
     const QVector<double> &binAccumulators() const { return binTime; }
 
+    // A bearing in degrees clockwise from straight up, as the screen angle the
+    // motion uses (0 points right, angles grow clockwise).
+    static double bearingToAngle(double degrees);
+    // A whole number of degrees, 0 ... 359, drawn from rand().
+    static double randomDirection();
+
     // Samples stop being recorded once the series hold this many.
     static constexpr int maxSamples = 100000;
 

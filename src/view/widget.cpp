@@ -6,10 +6,8 @@
 #include <QPaintEvent>
 
 #include <cmath>
-#include <cstdlib>
 
 namespace {
-constexpr double degreesToRadians = 0.017453292519943295;
 constexpr int fieldSize = 400;
 constexpr int tickMs = 50;
 constexpr int previewTicks = 60; // three seconds ahead
@@ -110,12 +108,9 @@ void Widget::mouseMoveEvent(QMouseEvent *event)
     repaint();
 }
 
-// A bearing in degrees clockwise from straight up becomes a screen angle.
 double Widget::clickDirection() const
 {
-    if (defaultRandom)
-        return (std::rand() % 360) * degreesToRadians;
-    return (defaultDirection - 90) * degreesToRadians;
+    return defaultRandom ? GasModel::randomDirection() : GasModel::bearingToAngle(defaultDirection);
 }
 
 // The electron starts where the button went down; a drag only aims it.
