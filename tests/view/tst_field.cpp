@@ -9,142 +9,121 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace {
 constexpr double degree = 0.017453292519943295;
-
-struct Settings
-{
-    int side = 50;
-    double atomR = 10, electronR = 4;
-    bool showBins = false;
-    int bins = 3, index = 1; // of the selected strip, counted from 1, as the form shows it
-};
-
-// A field set up the way the main window pushes its settings.
-struct Field
-{
-    GasModel model;
-    Widget widget{&model};
-    void apply(const Settings &s)
-    {
-        widget.setSide(s.side), widget.setAtomR(s.atomR), widget.setElectronR(s.electronR);
-        widget.setBinsNumber(s.bins), widget.setBinIndex(s.index), widget.setShowBins(s.showBins);
-    }
-    QImage picture() { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
-};
-} // namespace
+using Settings = QVector<double>; // side, atomR, electronR, bins, index counted from 1 (0: hidden)
 
 class FieldTest : public QObject
 {
     Q_OBJECT
+    QScopedPointer<GasModel> model;
+    QScopedPointer<Widget> field;
+    void apply(const Settings &s) // as the main window pushes them
+    {
+        field->setSide(s[0]), field->setAtomR(s[1]), field->setElectronR(s[2]);
+        field->setBinsNumber(s[3]), field->setBinIndex(qMax(1.0, s[4])), field->setShowBins(s[4]);
+    }
+    QImage picture() { return field->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 private slots:
-    void init() { std::srand(1); }
+    void init()
+    {
+        std::srand(1);
+        field.reset(), model.reset(new GasModel), field.reset(new Widget(model.get()));
+    }
     void placement_data()
     {
         QTest::addColumn<double>("bearing"); // negative: random directions for clicks
         QTest::addColumn<QPolygon>("moves"); // after the press at (100, 100)
         QTest::addColumn<double>("angle");   // NaN: the first rand() value chooses it
-        const auto row = [](const char *name, double bearing, QPolygon moves, double angle) {
-            QTest::newRow(name) << bearing << moves << angle;
-        };
-        row("bearing 0 goes up", 0, {}, -90 * degree);
-        row("bearing 90 goes right", 90, {}, 0);
-        row("random", -1, {}, qQNaN());
-        row("move of 2 is a click, bearing 180 down", 180, {{101, 101}}, 90 * degree);
-        row("move of 3 is a drag", -1, {{102, 101}}, std::atan2(1, 2));
-        row("back within 2 is a click, bearing 270 left", 270, {{140, 130}, {98, 100}},
-            180 * degree);
-        row("drag released outside", -1, {{300, 100}, {450, -20}}, std::atan2(-120, 350));
+        QTest::newRow("bearing 0 goes up") << 0.0 << QPolygon() << -90 * degree;
+        QTest::newRow("random") << -1.0 << QPolygon() << qQNaN();
+        QTest::newRow("2 px: click, 180 down") << 180.0 << QPolygon{{101, 101}} << 90 * degree;
+        QTest::newRow("3 px: drag") << -1.0 << QPolygon{{102, 101}} << std::atan2(1, 2);
+        QTest::newRow("drag released outside")
+            << -1.0 << QPolygon{{300, 100}, {450, -20}} << std::atan2(-120, 350);
     }
     void placement()
     {
         QFETCH(double, bearing);
         QFETCH(QPolygon, moves);
         QFETCH(double, angle);
-        Field f;
-        f.widget.setDefaultRandom(bearing < 0);
-        f.widget.setDefaultDirection(bearing);
-        QSignalSpy numberChanged(&f.widget, &Widget::numberChanged);
-        QTest::mousePress(&f.widget, Qt::LeftButton, {}, QPoint(100, 100));
+        field->setDefaultRandom(bearing < 0);
+        field->setDefaultDirection(bearing);
+        QSignalSpy numberChanged(field.get(), &Widget::numberChanged);
+        QTest::mousePress(field.get(), Qt::LeftButton, {}, QPoint(100, 100));
         for (const QPoint &p : moves)
-            QTest::mouseMove(&f.widget, p);
+            QTest::mouseMove(field.get(), p);
         const QPoint last = moves.value(moves.size() - 1, QPoint(100, 100));
-        QTest::mouseRelease(&f.widget, Qt::LeftButton, {}, last);
-        QTest::mouseRelease(&f.widget, Qt::LeftButton, {}, last); // no gesture: no electron
-        const int next = std::rand(); // only a random click draws one value
+        QTest::mouseRelease(field.get(), Qt::LeftButton, {}, last);
+        QTest::mouseRelease(field.get(), Qt::LeftButton, {}, last); // no gesture: no electron
+        const int next = std::rand(); // only a random click draws a value
         std::srand(1);
         const int first = std::rand(), second = std::rand();
         QCOMPARE(next, qIsNaN(angle) ? second : first);
-        QCOMPARE(f.model.electronPositions(), QVector<QPointF>{QPointF(100, 100)});
-        QCOMPARE(f.model.electronDirections(),
+        QCOMPARE(model->electronPositions(), QVector<QPointF>{QPointF(100, 100)});
+        QCOMPARE(model->electronDirections(),
                  QVector<double>{qIsNaN(angle) ? first % 360 * degree : angle});
         QCOMPARE(numberChanged, QList<QVariantList>{{1}});
-    }
-    void doubleClickPlacesTwo()
-    {
-        Field f;
-        QTest::mouseClick(&f.widget, Qt::LeftButton, {}, QPoint(60, 70)); // as a double click comes
-        QTest::mouseDClick(&f.widget, Qt::LeftButton, {}, QPoint(60, 70));
-        QTest::mouseRelease(&f.widget, Qt::LeftButton, {}, QPoint(60, 70));
-        QCOMPARE(f.model.electronPositions(), QVector<QPointF>(2, QPointF(60, 70)));
+        QTest::mouseClick(field.get(), Qt::LeftButton, {},
+                          QPoint(60, 70)); // as a double click comes
+        QTest::mouseDClick(field.get(), Qt::LeftButton, {}, QPoint(60, 70));
+        QTest::mouseRelease(field.get(), Qt::LeftButton, {}, QPoint(60, 70));
+        QCOMPARE(model->electronPositions().mid(1), QVector<QPointF>(2, QPointF(60, 70)));
     }
     void matchesPlainDrawing_data()
     {
-        QTest::addColumn<Settings>("settings");
-        QTest::addColumn<int>(
-            "trailTolerance"); // grey levels near the dots, 1/16 pixel off at most
-        QTest::newRow("defaults") << Settings{} << 0;
-        QTest::newRow("spacing 5 radius 10") << Settings{5, 10, 4, true, 7, 3} << 0;
-        QTest::newRow("spacing 5 radius 400") << Settings{5, 400, 4, true, 7, 3} << 0;
-        QTest::newRow("electrons covering the field") << Settings{50, 10, 400, true, 3, 2} << 0;
-        QTest::newRow("no edge atoms at spacing 25") << Settings{25, 5, 4, false, 3, 1} << 0;
-        QTest::newRow("trail mode") << Settings{50, 10, 4, true, 3, 2} << 40;
+        QTest::addColumn<Settings>("s");
+        QTest::addColumn<int>("trailTolerance"); // grey levels near the dots, 1/16 pixel off
+        QTest::newRow("defaults") << Settings{50, 10, 4, 3, 0} << 0;
+        QTest::newRow("no edge atoms at spacing 25") << Settings{25, 10, 4, 3, 0} << 0;
+        QTest::newRow("spacing 5 radius 10") << Settings{5, 10, 4, 3, 0} << 0;
+        QTest::newRow("spacing 5 radius 400") << Settings{5, 400, 4, 7, 3} << 0;
+        QTest::newRow("electrons covering the field") << Settings{50, 10, 400, 3, 2} << 0;
+        QTest::newRow("trail mode") << Settings{50, 10, 4, 3, 2} << 40;
     }
+    // Painted first with other settings, so that a stale cache would show.
     void matchesPlainDrawing()
     {
-        QFETCH(Settings, settings);
+        QFETCH(Settings, s);
         QFETCH(int, trailTolerance);
-        Field f;
-        f.apply({50, 10, 4, true, 3, 1}); // painted first, so that a stale cache would show
-        f.picture();
-        f.apply(settings);
-        f.widget.setNumber(10);
-        f.widget.setTrace(trailTolerance > 0);
-        f.model.step(50); // the preview must restore this state, not the freshly placed one
-        const QVector<QPointF> positions = f.model.electronPositions();
-        const QVector<double> directions = f.model.electronDirections();
-        const double path = f.model.elapsedPath();
-        f.picture();
-        QImage image = f.picture();
-        QVERIFY(f.model.electronDirections() == directions && f.model.elapsedPath() == path &&
-                !std::memcmp(f.model.electronPositions().data(), positions.data(),
+        apply({50, 10, 4, 3, 1});
+        picture();
+        apply(s);
+        field->setNumber(10);
+        field->setTrace(trailTolerance > 0);
+        model->step(50); // the preview must restore this state, not the freshly placed one
+        const QVector<QPointF> positions = model->electronPositions();
+        const QVector<double> directions = model->electronDirections();
+        const double path = model->elapsedPath();
+        picture();
+        QImage image = picture();
+        QVERIFY(model->electronDirections() == directions && model->elapsedPath() == path &&
+                !std::memcmp(model->electronPositions().data(), positions.data(),
                              positions.size() * sizeof(QPointF)));
-        // The same scene drawn plainly, nothing cached; then the trail, moving the model on.
-        QImage expected(400, 400, QImage::Format_RGB32);
+        QImage expected(400, 400, QImage::Format_RGB32); // nothing cached
         expected.fill(Qt::white);
         QPainter painter(&expected);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(Qt::black, 0));     // cosmetic, one pixel wide
-        const double w = 400.0 / settings.bins; // of a strip
-        for (int i = 1; settings.showBins && i < settings.bins; ++i)
+        painter.setPen(QPen(Qt::black, 0)); // cosmetic, one pixel wide
+        const double w = 400 / s[3];        // of a strip
+        for (int i = 1; s[4] && i < s[3]; ++i)
             painter.drawLine(QLineF(i * w, 0, i * w, 400));
-        if (settings.showBins)
-            painter.fillRect(QRectF((settings.index - 1) * w, 0, w, 400), Qt::cyan);
-        painter.setBrush(Qt::black);
-        for (int y = f.model.latticeOriginY(); y < 400; y += settings.side)
-            for (int x = f.model.latticeOriginX(); x < 400; x += settings.side)
-                painter.drawEllipse(QPointF(x, y), settings.atomR, settings.atomR);
-        painter.setBrush(Qt::red);
-        for (const QPointF &c : positions)
-            painter.drawEllipse(c, settings.electronR, settings.electronR);
-        painter.setBrush(Qt::black);
-        QVector<QPointF> dots;
-        for (int tick = 0; trailTolerance > 0 && tick < 60; ++tick) {
-            f.model.step(50);
-            for (const QPointF &c : f.model.electronPositions())
-                painter.drawEllipse(c, 1, 1);
-            dots += f.model.electronPositions();
-        }
+        if (s[4])
+            painter.fillRect(QRectF((s[4] - 1) * w, 0, w, 400), Qt::cyan);
+        const auto discs = [&](const QVector<QPointF> &at, QColor colour, double r) {
+            painter.setBrush(colour);
+            for (const QPointF &c : at)
+                painter.drawEllipse(c, r, r);
+        };
+        QVector<QPointF> atoms, dots;
+        for (int y = model->latticeOriginY(); y < 400; y += s[0])
+            for (int x = model->latticeOriginX(); x < 400; x += s[0])
+                atoms << QPointF(x, y);
+        discs(atoms, Qt::black, s[1]);
+        discs(positions, Qt::red, s[2]);
+        for (int tick = 0; trailTolerance > 0 && tick < 60;
+             ++tick, dots += model->electronPositions())
+            model->step(50);
+        discs(dots, Qt::black, 1);
         painter.end();
         for (const QPointF &c : dots) // a dot of diameter 2 and its rim may differ a little
             for (int y = std::floor(c.y() - 2.5); y <= c.y() + 2.5; ++y)
