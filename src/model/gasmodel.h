@@ -81,8 +81,9 @@ private:
     void applyOriginRule();
     std::array<QPointF, 4> surroundingNodes(double x, double y) const;
     bool isClearOfAtoms(double x, double y) const;
-    void reflectFromWalls(QPointF &p, double &a);
-    void collideWithAtom(QPointF &p, double &a, QPointF previous);
+    // Returns whether any wall mirrored the point.
+    bool reflectFromWalls(QPointF &p, double &a);
+    void collideWithAtom(QPointF &p, double &a, QPointF previous, bool mirroredByWall);
     void accumulateMove(double x0, double x1, double q);
     void takeSampleIfDue();
     void paintField(QPainter *painter, QPaintEvent *event);

@@ -20,6 +20,12 @@ void keepWithinField(double &coordinate, double radius, int extent)
     else if (coordinate > extent)
         coordinate = extent;
 }
+bool isWithinReach(const QPointF &p, const QPointF &node, double reach)
+{
+    const double dx = p.x() - node.x();
+    const double dy = p.y() - node.y();
+    return dx * dx + dy * dy < reach * reach;
+}
 } // namespace
 
 void GasModel::step(int ms)
@@ -44,8 +50,8 @@ void GasModel::step(int ms)
             sins[i] = std::sin(a);
         }
         QPointF next(previous.x() + s * coss[i], previous.y() + s * sins[i]);
-        reflectFromWalls(next, a);
-        collideWithAtom(next, a, previous);
+        const bool mirroredByWall = reflectFromWalls(next, a);
+        collideWithAtom(next, a, previous, mirroredByWall);
         directions[i] = a;
         positions[i] = next;
         if (!previewing)
@@ -60,7 +66,7 @@ void GasModel::step(int ms)
 // Mirrors the centre in the line at distance r inside each wall it crossed, so
 // the disc ends as far inside as it overshot. All four tests use the values
 // on entry; touching a wall exactly is not a crossing.
-void GasModel::reflectFromWalls(QPointF &p, double &a)
+bool GasModel::reflectFromWalls(QPointF &p, double &a)
 {
     const double r = electronR;
     const double overBottom = p.y() + r - height;
@@ -95,6 +101,7 @@ void GasModel::reflectFromWalls(QPointF &p, double &a)
 
     if (!previewing)
         wallDepthSum += depth;
+    return overBottom > 0 || overRight > 0 || topValue < 0 || leftValue < 0;
 }
 
 // The lattice nodes at the corners of the cell holding (x, y): ceil/ceil,
@@ -115,7 +122,7 @@ std::array<QPointF, 4> GasModel::surroundingNodes(double x, double y) const
 // new direction mirrors in the normal through the end point; the centre is
 // moved back to the contact point on the segment and on by the rest of the
 // step's length along the new direction.
-void GasModel::collideWithAtom(QPointF &p, double &a, QPointF previous)
+void GasModel::collideWithAtom(QPointF &p, double &a, QPointF previous, bool mirroredByWall)
 {
     const double reach = atomR + electronR;
     // Past this bound the rounded root is surely above reach; it only skips sqrt.
@@ -134,7 +141,8 @@ void GasModel::collideWithAtom(QPointF &p, double &a, QPointF previous)
         return;
     const QPointF h = *hit;
 
-    const double reflected = 2 * std::atan2(p.y() - h.y(), p.x() - h.x()) - a - pi;
+    const double incoming = a;
+    const double reflected = 2 * std::atan2(p.y() - h.y(), p.x() - h.x()) - incoming - pi;
     a = reflected;
 
     const double dX = p.x() - previous.x();
@@ -158,6 +166,20 @@ void GasModel::collideWithAtom(QPointF &p, double &a, QPointF previous)
 
     const double length = std::sqrt(qa);
     const double rest = (1 - t) * length;
-    p = QPointF(previous.x() + t * dX + rest * std::cos(reflected),
-                previous.y() + t * dY + rest * std::sin(reflected));
+    const QPointF contact(previous.x() + t * dX, previous.y() + t * dY);
+    p = QPointF(contact.x() + rest * std::cos(reflected), contact.y() + rest * std::sin(reflected));
+
+    // The normal through the end point leans away from the one at the contact
+    // on a grazing hit, and the rest of the step can then lead back into the
+    // atom. A step that came from outside must stay outside: it bounces about
+    // the normal at the contact point instead. One that started inside (placed
+    // there, or overtaken by a new spacing or radius) keeps the rule above.
+    const bool cameFromOutside = hx * hx + hy * hy >= reach * reach;
+    if (cameFromOutside && isWithinReach(p, h, reach)) {
+        // After a wall mirror the electron did not come along its angle but
+        // along the segment, so that is the direction to reflect.
+        const double along = mirroredByWall ? std::atan2(dY, dX) : incoming;
+        a = 2 * std::atan2(contact.y() - h.y(), contact.x() - h.x()) - along - pi;
+        p = QPointF(contact.x() + rest * std::cos(a), contact.y() + rest * std::sin(a));
+    }
 }

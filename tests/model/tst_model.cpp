@@ -38,6 +38,7 @@ static void referenceStep(QPointF &p, double &a, double r, double R, double s, i
     };
     wall(ob > 0, y, (400 - r) - ob, kTwoPi), wall(orr > 0, x, (400 - r) - orr, kThreePi);
     wall(tt < 0, y, r - tt, kTwoPi), wall(tl < 0, x, r - tl, kThreePi);
+    const bool mirrored = ob > 0 || orr > 0 || tt < 0 || tl < 0;
     p = QPointF(x, y);
     const double u = (x - 25) / side, v = (y - 25) / side;
     const double xc = side * std::ceil(u) + 25, xf = side * std::floor(u) + 25;
@@ -49,13 +50,24 @@ static void referenceStep(QPointF &p, double &a, double r, double R, double s, i
     if (!hit)
         return;
     const double hx = hit->x(), hy = hit->y(), dx = x - px, dy = y - py;
+    const double incoming = a;
     a = 2 * std::atan2(y - hy, x - hx) - a - kPi;
     const double qa = dx * dx + dy * dy, qb = 2 * (dx * (px - hx) + dy * (py - hy));
     const double qc = ((hx - px) * (hx - px) + (hy - py) * (hy - py)) - R * R;
     const double t =
         (2 * (dx * (hx - px) + dy * (hy - py)) - std::sqrt(qb * qb + qa * (-4) * qc)) / (qa + qa);
     const double rem = (1 - t) * std::sqrt(qa);
-    p = QPointF(px + t * dx + rem * std::cos(a), py + t * dy + rem * std::sin(a));
+    const double contactX = px + t * dx;
+    const double contactY = py + t * dy;
+    p = QPointF(contactX + rem * std::cos(a), contactY + rem * std::sin(a));
+    // From outside the reach, a bounce that would end inside turns about the contact's normal.
+    const double startDistanceSquared = (px - hx) * (px - hx) + (py - hy) * (py - hy);
+    const double endDistanceSquared = (p.x() - hx) * (p.x() - hx) + (p.y() - hy) * (p.y() - hy);
+    if (startDistanceSquared >= R * R && endDistanceSquared < R * R) {
+        const double along = mirrored ? std::atan2(dy, dx) : incoming; // the segment, after a wall
+        a = 2 * std::atan2(contactY - hy, contactX - hx) - along - kPi;
+        p = QPointF(contactX + rem * std::cos(a), contactY + rem * std::sin(a));
+    }
 }
 
 class ModelTest : public QObject
@@ -168,6 +180,70 @@ private slots:
         run(model, 60);
         model.restoreState();
         QVERIFY(same(model, p, a));
+    }
+    void grazingBounceStaysOutside_data()
+    {
+        QTest::addColumn<QPointF>("start");
+        QTest::addColumn<double>("bearing");
+        QTest::addColumn<double>("speed");
+        QTest::addColumn<QPointF>("end");
+        QTest::addColumn<double>("angle");
+        // Both graze the atom at (125, 75); the normal through the end point would leave them
+        // 12.58 and 9.97 from its centre, inside the reach of 14.
+        QTest::newRow("speed 100") << QPointF(124, 61) << 100.0 << 100.0
+                                   << QPointF(128.78620710664907, 59.609250039804607)
+                                   << -6.5795965480049592;
+        QTest::newRow("speed 300") << QPointF(107, 73) << 135.0 << 300.0
+                                   << QPointF(107.01122730317832, 85.268228261810776)
+                                   << 2.0450772312942904;
+    }
+    void grazingBounceStaysOutside()
+    {
+        QFETCH(QPointF, start);
+        QFETCH(double, bearing);
+        QFETCH(double, speed);
+        QFETCH(QPointF, end);
+        QFETCH(double, angle);
+        GasModel model;
+        setUp(model, 50, 10, 4, speed);
+        model.addElectron(int(start.x()), int(start.y()), GasModel::bearingToAngle(bearing));
+        model.step(50);
+        QVERIFY(same(model, {end}, {angle}));
+    }
+    void noStepFromOutsideEndsWithinReach_data()
+    {
+        QTest::addColumn<double>("speed");
+        QTest::newRow("speed 100") << 100.0;
+        QTest::newRow("speed 300") << 300.0;
+    }
+    // At the defaults the discs leave gaps of 22, so only the nearest node can be in reach.
+    void noStepFromOutsideEndsWithinReach()
+    {
+        QFETCH(double, speed);
+        const double side = 50;
+        const double reach = 14;
+        GasModel model;
+        setUp(model, int(side), 10, 4, speed);
+        model.setNumber(500);
+        const auto distanceToNearestNode = [&](const QPointF &p) {
+            const double nodeX = 25 + side * std::round((p.x() - 25) / side);
+            const double nodeY = 25 + side * std::round((p.y() - 25) / side);
+            return std::hypot(p.x() - nodeX, p.y() - nodeY);
+        };
+        int stepsFromOutside = 0;
+        for (int step = 0; step < 3000; ++step) {
+            const QVector<QPointF> before = model.electronPositions();
+            model.step(50);
+            const QVector<QPointF> &after = model.electronPositions();
+            for (int i = 0; i < before.size(); ++i) {
+                if (distanceToNearestNode(before[i]) < reach)
+                    continue;
+                ++stepsFromOutside;
+                QVERIFY2(distanceToNearestNode(after[i]) >= reach,
+                         qPrintable(QString("step %1, electron %2").arg(step).arg(i)));
+            }
+        }
+        QVERIFY(stepsFromOutside > 1000000);
     }
     // The sampling clock at the default speed, the cap, and the table of resets.
     void seriesLifecycle()
