@@ -26,31 +26,31 @@ void appendRow(std::string &out, double a, double b, double c)
 }
 } // namespace
 
-std::string seriesCsv(const GasModel &model)
+std::string seriesRows(const GasModel &model)
 {
     const QVector<double> t = model.timeData();
     const QVector<double> probability = model.probabilityData();
     const QVector<double> pressure = model.pressureData();
-    std::string out = "t,probability,pressure\n";
+    std::string out;
     for (int i = 0; i < t.size(); ++i)
         appendRow(out, t[i], probability[i], pressure[i]);
     return out;
 }
 
-std::string densityCsv(const GasModel &model)
+std::string densityRows(const GasModel &model)
 {
     const QVector<double> density = model.densityData();
-    std::string out = "bin,density\n";
+    std::string out;
     for (int j = 0; j < density.size(); ++j)
         out += std::to_string(j + 1) + ',' + formatNumber(density[j]) + '\n';
     return out;
 }
 
-std::string positionsCsv(const GasModel &model)
+std::string positionsRows(const GasModel &model)
 {
     const QVector<QPointF> &positions = model.electronPositions();
     const QVector<double> &directions = model.electronDirections();
-    std::string out = "x,y,angle\n";
+    std::string out;
     for (int i = 0; i < positions.size(); ++i)
         appendRow(out, positions[i].x(), positions[i].y(), directions[i]);
     return out;

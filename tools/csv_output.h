@@ -5,11 +5,27 @@
 
 class GasModel;
 
-// CSV tables of a model's results, a header line first, every number with
-// 17 significant digits so that it reads back to the same double.
-std::string seriesCsv(const GasModel &model);    // t,probability,pressure per sample
-std::string densityCsv(const GasModel &model);   // bin,density with strips from 1
-std::string positionsCsv(const GasModel &model); // x,y,angle per electron
+// The rows of each table the runner can print, without the header line; every
+// number with 17 significant digits so that it reads back to the same double.
+std::string seriesRows(const GasModel &model);    // one per sample
+std::string densityRows(const GasModel &model);   // one per strip, numbered from 1
+std::string positionsRows(const GasModel &model); // one per electron
+
+// A table --output can ask for: its name there, its CSV header line (which
+// --help shows too) and its rows.
+struct OutputKind
+{
+    const char *name;
+    const char *header;
+    std::string (*rows)(const GasModel &model);
+};
+
+// Every output kind, the default first.
+inline constexpr OutputKind outputKinds[] = {
+    {"series", "t,probability,pressure", seriesRows},
+    {"density", "bin,density", densityRows},
+    {"positions", "x,y,angle", positionsRows},
+};
 
 // "%.17g", with every not-a-number written as "nan" whatever its sign bit.
 std::string formatNumber(double x);

@@ -2,13 +2,17 @@
 
 #include "strict_number.h"
 
-#include <cstdio>
+#include <QCommandLineParser>
+#include <QHash>
+
 #include <optional>
 
 namespace {
 struct IntegerOption
 {
     const char *name;
+    const char *valueName;
+    const char *meaning;
     long long min;
     long long max;
     int RunOptions::*field;
@@ -17,240 +21,321 @@ struct IntegerOption
 struct RealOption
 {
     const char *name;
+    const char *valueName;
+    const char *meaning;
     double min;
     double max;
     double RunOptions::*field;
 };
 
+constexpr int maxBins = 100;
+
 const IntegerOption integerOptions[] = {
-    {"--electrons", 0, 1000000, &RunOptions::electrons},
-    {"--side", 5, 400, &RunOptions::side},
-    {"--bins", 1, 100, &RunOptions::bins},
-    {"--steps", 0, 100000000, &RunOptions::steps},
+    {"electrons", "N", "random electrons", 0, 1000000, &RunOptions::electrons},
+    {"side", "S", "lattice spacing in pixels", 5, 400, &RunOptions::side},
+    {"bins", "B", "vertical strips", 1, maxBins, &RunOptions::bins},
+    {"steps", "M", "steps of 50 ms", 0, 100000000, &RunOptions::steps},
 };
 
 const RealOption realOptions[] = {
-    {"--atom-radius", 0.1, 400, &RunOptions::atomRadius},
-    {"--electron-radius", 0.1, 400, &RunOptions::electronRadius},
-    {"--speed", 0.1, 1000, &RunOptions::speed},
+    {"atom-radius", "R", "atom radius in pixels", 0.1, 400, &RunOptions::atomRadius},
+    {"electron-radius", "r", "electron radius in pixels", 0.1, 400, &RunOptions::electronRadius},
+    {"speed", "V", "pixels per second", 0.1, 1000, &RunOptions::speed},
 };
+
+// The options whose values have a form of their own.
+const QString electronOption = QStringLiteral("electron");
+const QString binIndexOption = QStringLiteral("bin-index");
+const QString outputOption = QStringLiteral("output");
 
 constexpr int fieldLimit = 399;
 constexpr double maxBearing = 360;
 
-std::string shortest(double x)
+// As printf's %g writes it: 0.1, 400, 1e+06.
+QString shortest(double x)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", x);
-    return text;
+    return QString::number(x);
 }
 
-std::string integerRange(long long min, long long max)
+QString integerRange(long long min, long long max)
 {
-    return "an integer from " + std::to_string(min) + " to " + std::to_string(max);
+    return QStringLiteral("an integer from %1 to %2").arg(min).arg(max);
 }
 
-std::string realRange(double min, double max)
+QString realRange(double min, double max)
 {
-    return "a number from " + shortest(min) + " to " + shortest(max);
+    return QStringLiteral("a number from %1 to %2").arg(shortest(min), shortest(max));
 }
 
-const std::string electronForm = "X,Y,DEG with X and Y integers from 0 to " +
-                                 std::to_string(fieldLimit) + " and DEG " +
-                                 realRange(0, maxBearing);
-
-std::string rejectValue(const std::string &option, const std::string &value,
-                        const std::string &problem, const std::string &accepted)
+QString electronForm()
 {
-    return option + ": value '" + value + "' " + problem + "; accepted: " + accepted;
+    return QStringLiteral("X,Y,DEG with X and Y integers from 0 to %1 and DEG %2")
+        .arg(fieldLimit)
+        .arg(realRange(0, maxBearing));
 }
 
-// Empty on success, else the problem in words.
-template <typename Number>
-std::string checkNumber(NumberParse parsed, const char *malformed, const Number &value, Number min,
-                        Number max)
+QString outputKindNames()
 {
-    if (parsed == NumberParse::Malformed)
-        return malformed;
-    if (parsed == NumberParse::TooLarge || value < min || value > max)
-        return "is out of range";
-    return "";
+    QStringList names;
+    for (const OutputKind &kind : outputKinds)
+        names << QString::fromLatin1(kind.name);
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
 }
 
-std::string checkInteger(const std::string &text, long long min, long long max, long long &value)
+// What a value-taking option accepts, for the error line; empty for options
+// that take no value.
+QString acceptedFor(const QString &name)
 {
-    const NumberParse parsed = parseInteger(text, value);
-    return checkNumber(parsed, "is not an integer", value, min, max);
+    for (const IntegerOption &o : integerOptions)
+        if (name == QLatin1String(o.name))
+            return integerRange(o.min, o.max);
+    for (const RealOption &o : realOptions)
+        if (name == QLatin1String(o.name))
+            return realRange(o.min, o.max);
+    if (name == electronOption)
+        return electronForm();
+    if (name == binIndexOption)
+        return integerRange(1, maxBins) + QStringLiteral(", at most the bin count");
+    if (name == outputOption)
+        return outputKindNames();
+    return {};
 }
 
-std::string checkReal(const std::string &text, double min, double max, double &value)
+QString rejectValue(const QString &name, const QString &value, const QString &problem,
+                    const QString &accepted)
 {
-    const NumberParse parsed = parseReal(text, value);
-    return checkNumber(parsed, "is not a number", value, min, max);
+    return QStringLiteral("--%1: value '%2' %3; accepted: %4").arg(name, value, problem, accepted);
 }
 
-std::vector<std::string> splitOnCommas(const std::string &text)
+QString describe(const char *meaning, const QString &range, const QString &defaultValue)
 {
-    std::vector<std::string> parts(1);
-    for (char c : text) {
-        if (c == ',')
-            parts.emplace_back();
-        else
-            parts.back() += c;
+    return QStringLiteral("%1, %2 (default: %3)").arg(QLatin1String(meaning), range, defaultValue);
+}
+
+QString outputDescription()
+{
+    QStringList kinds;
+    for (const OutputKind &kind : outputKinds)
+        kinds << QStringLiteral("%1 (%2)").arg(QLatin1String(kind.name),
+                                               QLatin1String(kind.header));
+    const QString last = kinds.takeLast();
+    return QStringLiteral("the table to print: %1 or %2 (default: %3)")
+        .arg(kinds.join(QStringLiteral(", ")), last, QLatin1String(outputKinds[0].name));
+}
+
+const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                    QStringLiteral("Show this help."));
+const QCommandLineOption versionOption(QStringLiteral("version"),
+                                       QStringLiteral("Show the program's version."));
+
+void declareOptions(QCommandLineParser &parser)
+{
+    // "-side 50" reads as "--side 50" rather than as five one-letter options.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("Runs the Vandrel gas on the 400 x 400 field and prints CSV on stdout."));
+
+    const RunOptions defaults;
+    for (const IntegerOption &o : integerOptions) {
+        const QString range = QStringLiteral("%1 ... %2").arg(o.min).arg(o.max);
+        parser.addOption({QLatin1String(o.name),
+                          describe(o.meaning, range, QString::number(defaults.*o.field)),
+                          QLatin1String(o.valueName)});
     }
-    return parts;
+    for (const RealOption &o : realOptions) {
+        const QString range = QStringLiteral("%1 ... %2").arg(shortest(o.min), shortest(o.max));
+        parser.addOption({QLatin1String(o.name),
+                          describe(o.meaning, range, shortest(defaults.*o.field)),
+                          QLatin1String(o.valueName)});
+    }
+    parser.addOption(
+        {electronOption,
+         QStringLiteral("one more electron at (X, Y), X and Y 0 ... %1, moving on bearing DEG, "
+                        "degrees clockwise from up, 0 ... %2; repeatable, added after the "
+                        "random ones")
+             .arg(fieldLimit)
+             .arg(maxBearing),
+         QStringLiteral("X,Y,DEG")});
+    parser.addOption(
+        {binIndexOption,
+         describe("selected strip", QStringLiteral("1 ... B"), QString::number(defaults.binIndex)),
+         QStringLiteral("K")});
+    parser.addOption({outputOption, outputDescription(), QStringLiteral("KIND")});
+    parser.addOption(helpOption);
+    parser.addOption(versionOption);
+}
+
+QString helpText(const QCommandLineParser &parser)
+{
+    // Without a QCoreApplication (whose locale set-up would put commas into
+    // the CSV numbers) Qt cannot name the program itself.
+    QString text = parser.helpText();
+    text.replace(QStringLiteral("<executable_name>"), QStringLiteral("vandrel-sim"));
+    return text + QStringLiteral("\nOutput: CSV on stdout, the header line first.\n"
+                                 "Bad input: one line on stderr and exit status 2.\n");
+}
+
+// The option an argument names: "--side=5" and "-side" both name "side".
+QString optionName(const QString &argument)
+{
+    const QString option = argument.section(QLatin1Char('='), 0, 0);
+    return option.mid(option.startsWith(QLatin1String("--")) ? 2 : 1);
+}
+
+bool isOption(const QString &argument)
+{
+    return argument.startsWith(QLatin1Char('-'));
+}
+
+// An option as the user typed it, without any "=value".
+QString asTyped(const QString &name, const QStringList &arguments)
+{
+    for (const QString &argument : arguments.mid(1))
+        if (isOption(argument) && optionName(argument) == name)
+            return argument.section(QLatin1Char('='), 0, 0);
+    return QStringLiteral("--") + name;
+}
+
+// The faults Qt's parser finds: unknown options, a value given with "=" to an
+// option that takes none, and a value missing after the last argument.
+QString parserFault(const QCommandLineParser &parser, const QStringList &arguments)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty())
+        return QStringLiteral("unknown option '%1'; accepted: the options listed by --help")
+            .arg(asTyped(unknown.first(), arguments));
+    for (const QString &argument : arguments.mid(1)) {
+        if (isOption(argument) && argument.contains(QLatin1Char('=')) &&
+            acceptedFor(optionName(argument)).isEmpty())
+            return QStringLiteral("%1: takes no value, given '%2'; accepted: %1 alone")
+                .arg(argument.section(QLatin1Char('='), 0, 0), argument);
+    }
+    const QString name = optionName(arguments.last());
+    return QStringLiteral("--%1: missing value; accepted: %2").arg(name, acceptedFor(name));
 }
 
 // Empty on success, else the error line.
-std::string parsePlacedElectron(const std::string &value, PlacedElectron &electron)
+QString parsePlacedElectron(const QString &value, PlacedElectron &electron)
 {
-    const std::vector<std::string> parts = splitOnCommas(value);
+    const QStringList parts = value.split(QLatin1Char(','));
     if (parts.size() != 3)
-        return rejectValue("--electron", value, "is not X,Y,DEG", electronForm);
+        return rejectValue(electronOption, value, QStringLiteral("is not X,Y,DEG"), electronForm());
 
-    const char *const names[2] = {"X", "Y"};
+    const QString coordinateNames[2] = {QStringLiteral("X"), QStringLiteral("Y")};
     int *const coordinates[2] = {&electron.x, &electron.y};
     for (int i = 0; i < 2; ++i) {
         long long coordinate = 0;
-        const std::string problem = checkInteger(parts[i], 0, fieldLimit, coordinate);
-        if (!problem.empty())
-            return rejectValue("--electron", value,
-                               "has " + std::string(names[i]) + " '" + parts[i] + "' that " +
-                                   problem,
-                               electronForm);
+        const QString problem = checkInteger(parts[i], 0, fieldLimit, coordinate);
+        if (!problem.isEmpty())
+            return rejectValue(
+                electronOption, value,
+                QStringLiteral("has %1 '%2' that %3").arg(coordinateNames[i], parts[i], problem),
+                electronForm());
         *coordinates[i] = int(coordinate);
     }
-    const std::string problem = checkReal(parts[2], 0, maxBearing, electron.bearing);
-    if (!problem.empty())
-        return rejectValue("--electron", value, "has DEG '" + parts[2] + "' that " + problem,
-                           electronForm);
+    const QString problem = checkReal(parts[2], 0, maxBearing, electron.bearing);
+    if (!problem.isEmpty())
+        return rejectValue(electronOption, value,
+                           QStringLiteral("has DEG '%1' that %2").arg(parts[2], problem),
+                           electronForm());
     return {};
 }
 
-std::string parseOutputKind(const std::string &value, OutputKind &kind)
+QString parseOutputKind(const QString &value, const OutputKind *&output)
 {
-    if (value == "series")
-        kind = OutputKind::Series;
-    else if (value == "density")
-        kind = OutputKind::Density;
-    else if (value == "positions")
-        kind = OutputKind::Positions;
-    else
-        return rejectValue("--output", value, "is not an output kind",
-                           "series, density or positions");
-    return {};
+    for (const OutputKind &kind : outputKinds) {
+        if (value == QLatin1String(kind.name)) {
+            output = &kind;
+            return {};
+        }
+    }
+    return rejectValue(outputOption, value, QStringLiteral("is not an output kind"),
+                       outputKindNames());
 }
 
-std::string acceptedFor(const std::string &option)
-{
-    for (const IntegerOption &o : integerOptions)
-        if (option == o.name)
-            return integerRange(o.min, o.max);
-    for (const RealOption &o : realOptions)
-        if (option == o.name)
-            return realRange(o.min, o.max);
-    if (option == "--electron")
-        return electronForm;
-    if (option == "--bin-index")
-        return integerRange(1, 100) + ", at most the bin count";
-    if (option == "--output")
-        return "series, density or positions";
-    return {};
-}
-
-// Empty on success, else the error line.
-std::string applyOption(const std::string &option, const std::string &value, RunOptions &options,
-                        std::optional<std::string> &binIndexText)
+// Empty on success, else the error line. The bin index is only kept here: it
+// is checked once the bin count is known.
+QString applyValue(const QString &name, const QString &value, RunOptions &options,
+                   std::optional<QString> &binIndexText)
 {
     for (const IntegerOption &o : integerOptions) {
-        if (option != o.name)
+        if (name != QLatin1String(o.name))
             continue;
         long long parsed = 0;
-        const std::string problem = checkInteger(value, o.min, o.max, parsed);
-        if (!problem.empty())
-            return rejectValue(option, value, problem, integerRange(o.min, o.max));
+        const QString problem = checkInteger(value, o.min, o.max, parsed);
+        if (!problem.isEmpty())
+            return rejectValue(name, value, problem, integerRange(o.min, o.max));
         options.*o.field = int(parsed);
         return {};
     }
     for (const RealOption &o : realOptions) {
-        if (option != o.name)
+        if (name != QLatin1String(o.name))
             continue;
-        const std::string problem = checkReal(value, o.min, o.max, options.*o.field);
-        return problem.empty() ? "" : rejectValue(option, value, problem, realRange(o.min, o.max));
+        const QString problem = checkReal(value, o.min, o.max, options.*o.field);
+        if (!problem.isEmpty())
+            return rejectValue(name, value, problem, realRange(o.min, o.max));
+        return {};
     }
-    if (option == "--electron") {
+    if (name == electronOption) {
         PlacedElectron electron;
-        const std::string error = parsePlacedElectron(value, electron);
-        if (error.empty())
-            options.placedElectrons.push_back(electron);
+        const QString error = parsePlacedElectron(value, electron);
+        if (error.isEmpty())
+            options.placedElectrons.append(electron);
         return error;
     }
-    if (option == "--output")
+    if (name == outputOption)
         return parseOutputKind(value, options.output);
-    // The bin index is checked once the bin count is known.
-    binIndexText = value;
+    if (name == binIndexOption)
+        binIndexText = value;
     return {};
 }
 } // namespace
 
-CommandLine parseCommandLine(const std::vector<std::string> &arguments)
+CommandLine parseCommandLine(const QStringList &arguments)
 {
     CommandLine result;
-    std::optional<std::string> binIndexText;
-    const auto reject = [&result](const std::string &error) {
-        result.action = CommandLine::Action::Reject;
-        result.error = error;
+    const auto finish = [&result](CommandLine::Action action, const QString &message) {
+        result.action = action;
+        result.message = message;
         return result;
     };
 
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string &option = arguments[i];
-        if (option == "--help") {
-            result.action = CommandLine::Action::ShowHelp;
-            return result;
-        }
-        const std::string accepted = acceptedFor(option);
-        if (accepted.empty())
-            return reject("unknown option '" + option +
-                          "'; accepted: the options listed by --help");
-        if (i + 1 == arguments.size())
-            return reject(option + ": missing value; accepted: " + accepted);
-        const std::string error = applyOption(option, arguments[++i], result.options, binIndexText);
-        if (!error.empty())
-            return reject(error);
+    QCommandLineParser parser;
+    declareOptions(parser);
+    if (!parser.parse(arguments))
+        return finish(CommandLine::Action::Reject, parserFault(parser, arguments));
+    if (!parser.positionalArguments().isEmpty())
+        return finish(CommandLine::Action::Reject,
+                      QStringLiteral("unexpected argument '%1'; accepted: the options listed by "
+                                     "--help")
+                          .arg(parser.positionalArguments().first()));
+    if (parser.isSet(helpOption))
+        return finish(CommandLine::Action::ShowText, helpText(parser));
+    if (parser.isSet(versionOption))
+        return finish(CommandLine::Action::ShowText,
+                      QStringLiteral("vandrel-sim " VANDREL_VERSION "\n"));
+
+    // Qt keeps each option's values apart; walking the names in the order
+    // they were given finds the leftmost bad value.
+    QHash<QString, int> valuesSeen;
+    std::optional<QString> binIndexText;
+    for (const QString &name : parser.optionNames()) {
+        const QString value = parser.values(name).value(valuesSeen[name]++);
+        const QString error = applyValue(name, value, result.options, binIndexText);
+        if (!error.isEmpty())
+            return finish(CommandLine::Action::Reject, error);
     }
 
     if (binIndexText) {
         const int bins = result.options.bins;
         long long index = 0;
-        const std::string problem = checkInteger(*binIndexText, 1, bins, index);
-        if (!problem.empty())
-            return reject(rejectValue("--bin-index", *binIndexText, problem,
-                                      integerRange(1, bins) + " (the bin count)"));
+        const QString problem = checkInteger(*binIndexText, 1, bins, index);
+        if (!problem.isEmpty())
+            return finish(CommandLine::Action::Reject,
+                          rejectValue(binIndexOption, *binIndexText, problem,
+                                      integerRange(1, bins) + QStringLiteral(" (the bin count)")));
         result.options.binIndex = int(index);
     }
     return result;
-}
-
-const char *usageText()
-{
-    return "Usage: vandrel-sim [options]\n"
-           "Runs the Vandrel gas on the 400 x 400 field and prints CSV on stdout.\n"
-           "\n"
-           "  --electrons N          random electrons, 0 ... 1000000 (0)\n"
-           "  --electron X,Y,DEG     one more electron at (X, Y), X and Y 0 ... 399, moving on\n"
-           "                         bearing DEG, degrees clockwise from up, 0 ... 360;\n"
-           "                         repeatable, added after the random ones\n"
-           "  --side S               lattice spacing, 5 ... 400 (50)\n"
-           "  --atom-radius R        0.1 ... 400 (10)\n"
-           "  --electron-radius r    0.1 ... 400 (4)\n"
-           "  --speed V              pixels per second, 0.1 ... 1000 (100)\n"
-           "  --bins B               vertical strips, 1 ... 100 (3)\n"
-           "  --bin-index K          selected strip, 1 ... B (1)\n"
-           "  --steps M              steps of 50 ms, 0 ... 100000000 (100)\n"
-           "  --output KIND          series (t,probability,pressure), density (bin,density)\n"
-           "                         or positions (x,y,angle) (series)\n"
-           "  --help                 this text\n"
-           "\n"
-           "Bad input: one line on stderr and exit status 2.\n";
 }

@@ -1,10 +1,11 @@
 #ifndef VANDREL_TOOLS_RUN_OPTIONS_H
 #define VANDREL_TOOLS_RUN_OPTIONS_H
 
-#include <string>
-#include <vector>
+#include "csv_output.h"
 
-enum class OutputKind { Series, Density, Positions };
+#include <QString>
+#include <QStringList>
+#include <QVector>
 
 // One electron placed by hand: pixel position and a bearing in degrees
 // clockwise from straight up.
@@ -19,7 +20,7 @@ struct PlacedElectron
 struct RunOptions
 {
     int electrons = 0;
-    std::vector<PlacedElectron> placedElectrons;
+    QVector<PlacedElectron> placedElectrons;
     int side = 50;
     double atomRadius = 10.0;
     double electronRadius = 4.0;
@@ -27,21 +28,23 @@ struct RunOptions
     int bins = 3;
     int binIndex = 1; // one-based
     int steps = 100;
-    OutputKind output = OutputKind::Series;
+    const OutputKind *output = &outputKinds[0];
 };
 
 struct CommandLine
 {
-    enum class Action { Run, ShowHelp, Reject };
+    enum class Action { Run, ShowText, Reject };
     Action action = Action::Run;
     RunOptions options;
-    std::string error; // for Reject: one line naming the option, value and range
+    // ShowText: the help or version text for stdout. Reject: one line naming
+    // the option, the value and what is accepted, without the newline.
+    QString message;
 };
 
-// Reads the arguments after the program name. Every value is checked against
-// its range; the first fault found decides the error line.
-CommandLine parseCommandLine(const std::vector<std::string> &arguments);
-
-const char *usageText();
+// Reads the arguments, the program's name first. Qt's parser sorts out the
+// options; every value is then checked against its range in command-line
+// order, and the first fault found decides the error line. Repeated options:
+// the last wins, except --electron, which adds one electron each time.
+CommandLine parseCommandLine(const QStringList &arguments);
 
 #endif

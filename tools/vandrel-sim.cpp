@@ -3,11 +3,13 @@
 
 #include "csv_output.h"
 #include "gasmodel.h"
+#include "progress_line.h"
 #include "run_options.h"
+
+#include <QStringList>
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
 namespace {
 constexpr int stepMilliseconds = 50;
@@ -29,30 +31,24 @@ void setUp(GasModel &model, const RunOptions &options)
         model.addElectron(e.x, e.y, GasModel::bearingToAngle(e.bearing));
 }
 
-std::string resultCsv(const GasModel &model, OutputKind kind)
+QStringList argumentList(int argc, char *argv[])
 {
-    switch (kind) {
-    case OutputKind::Density:
-        return densityCsv(model);
-    case OutputKind::Positions:
-        return positionsCsv(model);
-    case OutputKind::Series:
-        break;
-    }
-    return seriesCsv(model);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
 }
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    const CommandLine commandLine =
-        parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    const CommandLine commandLine = parseCommandLine(argumentList(argc, argv));
     switch (commandLine.action) {
     case CommandLine::Action::Reject:
-        std::fprintf(stderr, "vandrel-sim: %s\n", commandLine.error.c_str());
+        std::fprintf(stderr, "vandrel-sim: %s\n", commandLine.message.toLocal8Bit().constData());
         return 2;
-    case CommandLine::Action::ShowHelp:
-        std::fputs(usageText(), stdout);
+    case CommandLine::Action::ShowText:
+        std::fputs(commandLine.message.toLocal8Bit().constData(), stdout);
         return 0;
     case CommandLine::Action::Run:
         break;
@@ -61,10 +57,14 @@ int main(int argc, char *argv[])
     const RunOptions &options = commandLine.options;
     GasModel model;
     setUp(model, options);
-    for (int i = 0; i < options.steps; ++i)
+    ProgressLine progress(options.steps, model.number());
+    for (int i = 0; i < options.steps; ++i) {
         model.step(stepMilliseconds);
+        progress.stepDone();
+    }
+    progress.finish();
 
-    const std::string csv = resultCsv(model, options.output);
+    const std::string csv = options.output->header + ('\n' + options.output->rows(model));
     std::fwrite(csv.data(), 1, csv.size(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }

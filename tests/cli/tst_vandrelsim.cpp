@@ -1,4 +1,5 @@
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class TestVandrelSim : public QObject
@@ -8,10 +9,12 @@ private slots:
     void statusAndOutput_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        // The exact stdout (its start when no newline ends it), or the words stderr must name.
+        // A good run: the exact stdout, or its start when no newline ends it.
+        // Bad input: the words stderr must name, the option first.
         QTest::addColumn<QByteArray>("expected");
-        const auto row = [](const char *name, const QString &args, const char *expected) {
-            QTest::newRow(name) << args.split(' ', Qt::SkipEmptyParts) << QByteArray(expected);
+        const auto row = [](const char *name, const QString &commandLine, const char *expected) {
+            const QStringList arguments = commandLine.split(' ', Qt::SkipEmptyParts);
+            QTest::newRow(name) << arguments << QByteArray(expected);
         };
         row("unknown option", "--sides 50", "--sides");
         row("missing value", "--steps 1 --side", "--side");
@@ -20,13 +23,19 @@ private slots:
         row("nan", "--atom-radius nan", "--atom-radius nan");
         row("bin index above the bins", "--bin-index 5 --bins 4", "--bin-index 5");
         row("electron bearing garbage", "--electron 10,10,9x", "--electron 9x");
+        row("value given to a switch", "--help=full", "--help");
         // Straight down from (200, 395) with r = 2, s = 5: y = 2 * (400 - 2) - 400, depth 2.
         const QString wall = "--steps 1 --side 400 --electron-radius 2 --electron 200,395,180 ";
         row("wall", wall + "--output positions", "x,y,angle\n200,396,4.7123889803846897\n");
         row("wall series", wall, "t,probability,pressure\n0.050000000000000003,0,2\n");
         row("no electrons: 0 / 0", "--steps 1 --bins 2 --output density",
             "bin,density\n1,nan\n2,nan\n");
+        // Bearing 90 is the screen angle 0 (right), bearing 0 is straight up.
+        row("the last --output wins, each --electron adds one",
+            "--steps 0 --output density --output positions --electron 10,20,90 --electron 30,40,0",
+            "x,y,angle\n10,20,0\n30,40,-1.5707963267948966\n");
         row("help", "--help", "Usage: vandrel-sim [options]");
+        row("version", "--version", "vandrel-sim 1.");
     }
     // Bad input (exit 2) never runs nor falls back to a default: no stdout, one stderr line.
     void statusAndOutput()
@@ -35,14 +44,75 @@ private slots:
         QFETCH(QByteArray, expected);
         QProcess sim;
         sim.start(VANDREL_SIM, arguments);
-        QVERIFY(sim.waitForFinished(60000) && sim.exitStatus() == QProcess::NormalExit);
-        const QByteArray out = sim.readAllStandardOutput(), err = sim.readAllStandardError();
-        const bool good = !expected.startsWith("--");
-        QCOMPARE(sim.exitCode(), good ? 0 : 2);
-        QCOMPARE(expected.endsWith('\n') ? out : out.left(expected.size()), good ? expected : "");
-        QVERIFY2(good ? err.isEmpty() : err.count('\n') == 1 && err.endsWith('\n'), err);
-        for (const QByteArray &word : expected.split(' '))
-            QVERIFY2(good || err.contains(word), err);
+        const bool finished = sim.waitForFinished(60000);
+        QVERIFY(finished);
+        QCOMPARE(sim.exitStatus(), QProcess::NormalExit);
+        const QByteArray out = sim.readAllStandardOutput();
+        const QByteArray err = sim.readAllStandardError();
+
+        const bool badInput = expected.startsWith("--");
+        if (badInput) {
+            QCOMPARE(sim.exitCode(), 2);
+            QVERIFY2(out.isEmpty(), out);
+            const bool oneLine = err.count('\n') == 1 && err.endsWith('\n');
+            QVERIFY2(oneLine, err);
+            for (const QByteArray &word : expected.split(' '))
+                QVERIFY2(err.contains(word), err);
+            return;
+        }
+        QCOMPARE(sim.exitCode(), 0);
+        const bool wholeOutputExpected = expected.endsWith('\n');
+        const QByteArray checkedOutput = wholeOutputExpected ? out : out.left(expected.size());
+        QCOMPARE(checkedOutput, expected);
+        QVERIFY2(err.isEmpty(), err);
+    }
+
+    void progressOnTerminalOnly_data()
+    {
+        QTest::addColumn<bool>("stderrIsTerminal");
+        QTest::newRow("terminal") << true;
+        QTest::newRow("redirected") << false;
+    }
+    // A run estimated at over two seconds (20000 electrons x 2001 steps x 50 ns)
+    // shows percent and time left on a terminal and erases the line at the end;
+    // a script that redirects stderr sees nothing. stdout is the same CSV either way.
+    void progressOnTerminalOnly()
+    {
+        QFETCH(bool, stderrIsTerminal);
+        const QStringList longRun = {"--electrons", "20000",    "--steps",
+                                     "2001",        "--output", "density"};
+        QTemporaryDir directory;
+        QVERIFY(directory.isValid());
+        const QString csvPath = directory.filePath("density.csv");
+
+        QProcess process;
+        if (stderrIsTerminal) {
+            // script(1) runs the command on a pseudo-terminal and copies what it shows to stdout.
+            const QString command =
+                QString("'%1' %2 > '%3'").arg(VANDREL_SIM, longRun.join(' '), csvPath);
+            process.start("script", {"--quiet", "--return", "--command", command, "/dev/null"});
+        } else {
+            process.setStandardOutputFile(csvPath);
+            process.start(VANDREL_SIM, longRun);
+        }
+        const bool finished = process.waitForFinished(120000);
+        QVERIFY(finished);
+        QCOMPARE(process.exitCode(), 0);
+        const QByteArray stderrShown =
+            stderrIsTerminal ? process.readAllStandardOutput() : process.readAllStandardError();
+
+        if (stderrIsTerminal) {
+            QVERIFY2(stderrShown.contains("% done, about "), stderrShown);
+            const QByteArray eraseLine = "\r\033[K";
+            QVERIFY2(stderrShown.endsWith(eraseLine), stderrShown.right(80));
+        } else {
+            QVERIFY2(stderrShown.isEmpty(), stderrShown);
+        }
+        QFile csv(csvPath);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = csv.readAll().split('\n');
+        QCOMPARE(lines.size(), 5); // header, three strips, the empty text after the last newline
+        QCOMPARE(lines.first(), "bin,density");
     }
 };
 
