@@ -8,8 +8,8 @@ namespace Ui {
 class DescDialog;
 }
 
-// The user guide: one fixed Russian text and an OK button. Shown modeless by the
-// intro menu; OK or Escape only hides it, so the same object is shown again later.
+// The user guide: one fixed text and an OK button. Shown modeless by the intro
+// menu; OK or Escape only hides it, so the same object is shown again later.
 class DescDialog : public QDialog
 {
     Q_OBJECT
@@ -18,7 +18,11 @@ public:
     explicit DescDialog(QWidget *parent = nullptr);
     ~DescDialog() override;
 
+    void setVisible(bool visible) override;
+
 private:
+    void fitToScreen();
+
     std::unique_ptr<Ui::DescDialog> ui;
 };
 

@@ -76,6 +76,16 @@ void Window::connectControls()
     connect(ui->binIndexBox, &QSpinBox::valueChanged, widget, &Widget::setBinIndex);
     connect(ui->defDirBox, &QDoubleSpinBox::valueChanged, widget, &Widget::setDefaultDirection);
     connect(ui->randomDefDirBox, &QCheckBox::toggled, widget, &Widget::setDefaultRandom);
+    // A paused plot must not contradict the mode its buttons show.
+    for (QRadioButton *mode :
+         {ui->plotProbabilityButton, ui->plotPressureButton, ui->plotDensityButton})
+        connect(mode, &QRadioButton::toggled, this, &Window::replotWhenChosen);
+}
+
+void Window::replotWhenChosen(bool checked)
+{
+    if (checked)
+        replot();
 }
 
 // The field and the model start from exactly what the form shows. The strip
@@ -150,18 +160,40 @@ void Window::clearSettings()
     resetPlot();
 }
 
-// Back to the empty plot of the start; shown at the next redraw.
+// Back to the empty plot of the start, shown at once: an old curve over an
+// emptied field would be a picture of nothing.
 void Window::resetPlot()
 {
     plot->clearGraphs();
+    plot->xAxis->setLabel(QString());
+    plot->yAxis->setLabel(QString());
     plot->xAxis->setRange(0, 1000);
     plot->yAxis->setRange(0, 1);
+    plot->replot();
 }
 
+// Escape ends the demonstration, except while a number is being typed: there
+// it only drops the typing, so a teacher undoing a slip keeps the lesson.
 void Window::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape)
-        close();
-    else
+    if (event->key() != Qt::Key_Escape) {
         QWidget::keyPressEvent(event);
+        return;
+    }
+    if (QAbstractSpinBox *box = spinBoxBeingEdited()) {
+        // Setting the value it holds puts its text back and drops the pending one.
+        box->setProperty("value", box->property("value"));
+        widget->setFocus();
+        return;
+    }
+    close();
+}
+
+QAbstractSpinBox *Window::spinBoxBeingEdited() const
+{
+    for (QWidget *w = focusWidget(); w; w = w->parentWidget()) {
+        if (auto *box = qobject_cast<QAbstractSpinBox *>(w))
+            return box;
+    }
+    return nullptr;
 }

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QMainWindow>
 
+class QAbstractSpinBox;
 class QCustomPlot;
 class QTimer;
 class Introb;
@@ -46,6 +47,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void replotWhenChosen(bool checked);
+    QAbstractSpinBox *spinBoxBeingEdited() const;
     void connectControls();
     void pushInitialValues();
     void resetPlot();

@@ -54,6 +54,25 @@ private slots:
         QCOMPARE(menuHidden, QVector<bool>{true});
         delete intro;
     }
+    // At its own size where the screen has room; elsewhere within the screen, OK in reach, the
+    // lines wrapped where they would not fit and the rest scrolling.
+    void guideFitsTheScreen()
+    {
+        Introb menu;
+        menu.showFullScreen();
+        click(&menu, "infoButton");
+        auto *guide = menu.findChild<QDialog *>("DescDialog");
+        QVERIFY(QTest::qWaitForWindowExposed(guide));
+        const QRect screen = guide->screen()->availableGeometry();
+        const QLabel *text = guide->findChild<QLabel *>("label");
+        const int longestLine = text->fontMetrics().boundingRect(QRect(), 0, text->text()).width();
+        const bool labScreen = screen.width() >= 1280;
+        QCOMPARE(guide->width() == 1047, labScreen);
+        QVERIFY(text->width() >= longestLine || (!labScreen && text->wordWrap()));
+        QVERIFY(screen.contains(guide->geometry()));
+        const QWidget *ok = guide->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+        QVERIFY(screen.contains(QRect(ok->mapToGlobal(QPoint(0, 0)), ok->size())));
+    }
     // Going to the demonstration and back never disturbs it; Exit closes the menu, then the window.
     void demonstration()
     {

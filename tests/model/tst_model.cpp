@@ -190,12 +190,12 @@ private slots:
         QTest::addColumn<double>("angle");
         // Both graze the atom at (125, 75); the normal through the end point would leave them
         // 12.58 and 9.97 from its centre, inside the reach of 14.
-        QTest::newRow("speed 100") << QPointF(124, 61) << 100.0 << 100.0
-                                   << QPointF(128.78620710664907, 59.609250039804607)
-                                   << -6.5795965480049592;
-        QTest::newRow("speed 300") << QPointF(107, 73) << 135.0 << 300.0
-                                   << QPointF(107.01122730317832, 85.268228261810776)
-                                   << 2.0450772312942904;
+        QTest::newRow("speed 100")
+            << QPointF(124, 61) << 100.0 << 100.0 << QPointF(128.78620710664907, 59.609250039804607)
+            << -6.5795965480049592;
+        QTest::newRow("speed 300")
+            << QPointF(107, 73) << 135.0 << 300.0 << QPointF(107.01122730317832, 85.268228261810776)
+            << 2.0450772312942904;
     }
     void grazingBounceStaysOutside()
     {

@@ -159,12 +159,69 @@ private slots:
         QCOMPARE(range(plot()->yAxis), c.y);
         // Already in key order, so a plain rebuild that sorts the points draws the same.
         QVERIFY(std::is_sorted(x.begin(), x.end()));
-        set(c.mode == "Density" ? "plotPressureButton" : "plotDensityButton", true, "checked");
-        QCOMPARE(plot()->yAxis->label(), c.mode.toLower()); // while stopped, until the next tick
+    }
+    // While paused, the plot follows its controls at once instead of at the next tick.
+    void pausedPlotFollowsItsControls()
+    {
+        placeMovers(3, {100, 200});
+        for (int tick = 0; tick < 10; ++tick) {
+            field->animate();
+            w->replot();
+        }
+        QSignalSpy redrawn(plot(), &QCustomPlot::afterReplot);
+        set("plotPressureButton", true, "checked");
+        QCOMPARE(redrawn.size(), 1);
+        QCOMPARE(plot()->yAxis->label(), "pressure");
+        QCOMPARE(plot()->graph(0)->dataCount(), model().timeData().size());
+        set("plotDensityButton", true, "checked");
+        QCOMPARE(redrawn.size(), 2);
+        QCOMPARE(plot()->yAxis->label(), "density");
         click("clearButton");
+        QCOMPARE(redrawn.size(), 3);
         QCOMPARE(plot()->graphCount(), 0);
+        QCOMPARE(plot()->yAxis->label(), QString());
+        QCOMPARE(plot()->xAxis->label(), QString());
         QCOMPARE(range(plot()->xAxis), QPointF(0, 1000));
         QCOMPARE(range(plot()->yAxis), QPointF(0, 1));
+    }
+    // Typing a number applies it on Enter only; the arrows still apply at once.
+    void typedElectronCountWaitsForEnter()
+    {
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        set("randomDefDirBox", false, "checked");
+        for (int i = 0; i < 13; ++i)
+            QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(20 + 10 * i, 300));
+        const QVector<QPointF> placed = model().electronPositions();
+        auto *numberBox = w->findChild<QSpinBox *>("numberBox");
+        numberBox->setFocus();
+        numberBox->selectAll();
+        QTest::keyClicks(numberBox, "2");
+        QCOMPARE(model().electronPositions(), placed);
+        QTest::keyClicks(numberBox, "0");
+        QCOMPARE(model().number(), 13);
+        QTest::keyClick(numberBox, Qt::Key_Return);
+        QCOMPARE(model().number(), 20);
+        QCOMPARE(model().electronPositions().mid(0, 13), placed);
+        QTest::keyClick(numberBox, Qt::Key_Up);
+        QCOMPARE(model().number(), 21);
+    }
+    // The first Escape drops a half-typed value and leaves the box; the second closes the window.
+    void escapeLeavesABoxBeforeTheWindow()
+    {
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        auto *sideBox = w->findChild<QSpinBox *>("sideBox");
+        sideBox->setFocus();
+        sideBox->selectAll();
+        QTest::keyClicks(sideBox, "3");
+        QTest::keyClick(sideBox, Qt::Key_Escape);
+        QVERIFY(w->isVisible());
+        QCOMPARE(sideBox->text(), "50");
+        QCOMPARE(sideBox->value(), 50);
+        QCOMPARE(QApplication::focusWidget(), field);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!w->isVisible());
     }
     void snapshot_data()
     {
