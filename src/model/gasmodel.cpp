@@ -156,3 +156,53 @@ void GasModel::clearStatistics()
     selectedBinTime = 0.0;
     wallDepthSum = 0.0;
 }
+
+// The geometry the settings describe, as the free space takes it; its result is
+// kept until one of them changes.
+const FreeSpace &GasModel::freeSpace() const
+{
+    LatticeGeometry geometry;
+    geometry.width = width;
+    geometry.height = height;
+    geometry.originX = originX;
+    geometry.originY = originY;
+    geometry.side = side;
+    geometry.atomR = atomR;
+    geometry.electronR = electronR;
+    geometry.strips = binsNumber;
+    if (freeSpaceGeometry != geometry) {
+        freeSpaceCache = computeFreeSpace(geometry);
+        freeSpaceGeometry = geometry;
+    }
+    return freeSpaceCache;
+}
+
+double GasModel::freeArea() const
+{
+    return freeSpace().area;
+}
+
+double GasModel::freeWallLength() const
+{
+    return freeSpace().wallLength;
+}
+
+double GasModel::expectedProbability() const
+{
+    const QVector<double> &shares = freeSpace().stripShares;
+    if (binIndex < 0 || binIndex >= shares.size())
+        return std::nan("");
+    return shares[binIndex];
+}
+
+// One tick of the window moves each electron by the step of step(50).
+double GasModel::expectedPressure() const
+{
+    const double stepLength = 50 * speed / 1000.0;
+    return expectedWallPressure(freeSpace(), count, stepLength);
+}
+
+QVector<double> GasModel::expectedDensity() const
+{
+    return freeSpace().stripShares;
+}

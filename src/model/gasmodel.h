@@ -1,12 +1,15 @@
 #ifndef VANDREL_GASMODEL_H
 #define VANDREL_GASMODEL_H
 
+#include "freespace.h"
+
 #include <QBrush>
 #include <QPointF>
 #include <QVector>
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QImage;
 class QPainter;
@@ -58,6 +61,18 @@ public:
 
     void paint(QPainter *painter, QPaintEvent *event);
 
+    // The values the plotted statistics approach for electrons spread evenly
+    // over the free space with evenly spread directions: the free area, its
+    // length along the walls, the selected strip's share, the wall pressure at
+    // the current count and speed, and every strip's share. NaN (and an area
+    // of 0) where no centre fits. Cheap enough to call on every tick: the
+    // geometry is worked out again only when a setting it depends on changes.
+    double freeArea() const;
+    double freeWallLength() const;
+    double expectedProbability() const;
+    double expectedPressure() const;
+    QVector<double> expectedDensity() const;
+
     // Read-only views for tests, benchmarks and the command-line runner.
     const QVector<QPointF> &electronPositions() const { return positions; }
     const QVector<double> &electronDirections() const { return directions; }
@@ -79,6 +94,7 @@ public:
 
 private:
     void applyOriginRule();
+    const FreeSpace &freeSpace() const;
     std::array<QPointF, 4> surroundingNodes(double x, double y) const;
     bool isClearOfAtoms(double x, double y) const;
     // Returns whether any wall mirrored the point.
@@ -129,6 +145,10 @@ private:
     QVector<double> cachedAngle;
     QVector<double> cachedCos;
     QVector<double> cachedSin;
+
+    // The free space of the geometry it was computed for.
+    mutable std::optional<LatticeGeometry> freeSpaceGeometry;
+    mutable FreeSpace freeSpaceCache;
 
     // Pre-rendered pieces of the picture; they change only with the settings.
     std::unique_ptr<FieldLayerCache> layerCache;
