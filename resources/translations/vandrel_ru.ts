@@ -4,6 +4,12 @@
 <context>
     <name>Window</name>
     <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>Файл %1 уже существует.
+Заменить его?</translation>
+    </message>
+    <message>
         <source>&lt;i&gt;Click on the field to add an electron, then drag the cursor to set the direction vector or just click to use default direction.&lt;/i&gt;</source>
         <translation>&lt;i&gt;Нажмите на поле с атомами чтобы добавить электрон, проведите курсором по полю, чтобы задать направление.&lt;i&gt;</translation>
     </message>
@@ -26,6 +32,10 @@
     <message>
         <source>Clear</source>
         <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Could not save the numbers to %1.</source>
+        <translation>Не удалось сохранить данные в файл %1.</translation>
     </message>
     <message>
         <source>Could not save the picture to %1.</source>
@@ -90,6 +100,10 @@
     <message>
         <source>Settings</source>
         <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Show expected value</source>
+        <translation>Показать ожидаемое значение</translation>
     </message>
     <message>
         <source>Show bins</source>

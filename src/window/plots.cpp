@@ -1,79 +1,126 @@
+#include "plottedcurve.h"
 #include "ui_window.h"
 #include "window.h"
 
 #include <qcustomplot.h>
+
+#include <algorithm>
 
 namespace {
 constexpr double stripEdgeOffset = 0.001; // keeps one strip's right edge off the next one's left
 constexpr double extremeSearchStart = 100500.0;
 constexpr double marginFactor = 0.05;
 
-struct Curve
+struct Points
 {
     QVector<double> x;
     QVector<double> y;
-    QString leftLabel;
-    QString bottomLabel;
 };
 
 // The density profile as a staircase over the unit interval: each strip's
 // value from its left edge to just short of its right edge.
-Curve densityStaircase(const QVector<double> &density)
+Points staircase(const QVector<double> &perStrip)
 {
-    Curve curve{{}, {}, QStringLiteral("density"), QStringLiteral(" ")};
-    const int n = density.size();
+    Points points;
+    const int n = perStrip.size();
     const double w = 1.0 / n;
-    curve.x.reserve(2 * n);
-    curve.y.reserve(2 * n);
+    points.x.reserve(2 * n);
+    points.y.reserve(2 * n);
     for (int i = 0; i < n; ++i) {
-        curve.x.append(i * w);
-        curve.y.append(density[i]);
-        curve.x.append((i + 1) * w - stripEdgeOffset);
-        curve.y.append(density[i]);
+        points.x.append(i * w);
+        points.y.append(perStrip[i]);
+        points.x.append((i + 1) * w - stripEdgeOffset);
+        points.y.append(perStrip[i]);
+    }
+    return points;
+}
+
+// The reference in the same shape as the data: a level line over the data's
+// time span, or the staircase of the expected strip shares.
+Points referencePoints(const PlottedCurve &curve, const Points &data)
+{
+    if (curve.mode == PlottedCurve::Mode::Density)
+        return staircase(curve.expected);
+    return {{data.x.first(), data.x.last()}, {curve.expected.first(), curve.expected.first()}};
+}
+
+QPen referencePen()
+{
+    return QPen(QColor(0xc0, 0x00, 0x00), 2, Qt::DashLine);
+}
+
+struct Range
+{
+    double lower;
+    double upper;
+};
+
+// Widens the range just enough for the values it must show, keeping the same
+// margin beyond them; values that are not numbers widen nothing.
+Range widenedToShow(Range range, const QVector<double> &values)
+{
+    const auto [lowest, highest] = std::minmax_element(values.begin(), values.end());
+    if (*highest > range.upper)
+        range.upper = *highest + (*highest - range.lower) * marginFactor;
+    if (*lowest < range.lower)
+        range.lower = *lowest - (range.upper - *lowest) * marginFactor;
+    return range;
+}
+} // namespace
+
+// The numbers behind the chosen plot, straight from the model's series.
+PlottedCurve Window::currentCurve() const
+{
+    PlottedCurve curve;
+    const bool withReference = ui->expectedCheckBox->isChecked();
+    if (ui->plotProbabilityButton->isChecked()) {
+        curve.mode = PlottedCurve::Mode::Probability;
+        curve.x = model.timeData();
+        curve.y = model.probabilityData();
+        if (withReference)
+            curve.expected.fill(model.expectedProbability(), curve.x.size());
+    } else if (ui->plotPressureButton->isChecked()) {
+        curve.mode = PlottedCurve::Mode::Pressure;
+        curve.x = model.timeData();
+        // The model keeps the running depth sum; the plot shows it per time.
+        curve.y = model.pressureData();
+        for (int i = 0; i < curve.x.size(); ++i)
+            curve.y[i] = curve.y[i] / curve.x[i];
+        if (withReference)
+            curve.expected.fill(model.expectedPressure(), curve.x.size());
+    } else {
+        curve.mode = PlottedCurve::Mode::Density;
+        curve.y = model.densityData();
+        for (int strip = 1; strip <= curve.y.size(); ++strip)
+            curve.x.append(strip);
+        if (withReference)
+            curve.expected = model.expectedDensity();
     }
     return curve;
 }
-} // namespace
 
 // Rebuilds the plot of the chosen quantity from the model's series on every
 // tick. The axis keeps its range whenever the plot refuses an empty one.
 void Window::replot()
 {
     plot->clearGraphs();
-
-    enum class Mode { Probability, Pressure, Density };
-    const Mode mode = ui->plotProbabilityButton->isChecked() ? Mode::Probability
-                      : ui->plotPressureButton->isChecked()  ? Mode::Pressure
-                                                             : Mode::Density;
-    Curve curve;
-    switch (mode) {
-    case Mode::Probability:
-        curve = {model.timeData(), model.probabilityData(), QStringLiteral("probability"),
-                 QStringLiteral("T")};
-        break;
-    case Mode::Pressure:
-        // The model keeps the running depth sum; the plot shows it per time.
-        curve = {model.timeData(), model.pressureData(), QStringLiteral("pressure"),
-                 QStringLiteral("T")};
-        for (int i = 0; i < curve.x.size(); ++i)
-            curve.y[i] = curve.y[i] / curve.x[i];
-        break;
-    case Mode::Density:
-        curve = densityStaircase(model.densityData());
-        break;
-    }
-    plot->yAxis->setLabel(curve.leftLabel);
-    plot->xAxis->setLabel(curve.bottomLabel);
+    shownCurve = currentCurve();
+    const PlottedCurve::Mode mode = shownCurve.mode;
+    const Points data = mode == PlottedCurve::Mode::Density ? staircase(shownCurve.y)
+                                                            : Points{shownCurve.x, shownCurve.y};
+    plot->yAxis->setLabel(shownCurve.valueName());
+    plot->xAxis->setLabel(mode == PlottedCurve::Mode::Density ? QStringLiteral(" ")
+                                                              : QStringLiteral("T"));
 
     // Time and strip edges both grow along the series: no sorting needed.
     plot->addGraph(plot->xAxis, plot->yAxis);
-    plot->graph(0)->setData(curve.x, curve.y, true);
-    if (!curve.x.isEmpty())
-        plot->xAxis->setRange(curve.x.first(), curve.x.last());
+    plot->graph(0)->setData(data.x, data.y, true);
+    if (!data.x.isEmpty())
+        plot->xAxis->setRange(data.x.first(), data.x.last());
 
     double min = extremeSearchStart;
     double max = -extremeSearchStart;
-    for (double v : qAsConst(curve.y)) {
+    for (double v : data.y) {
         if (v > max)
             max = v;
         if (v < min)
@@ -82,12 +129,21 @@ void Window::replot()
     const double margin = (max - min) * marginFactor;
     const bool anyNumber = max >= min;
 
-    if (mode == Mode::Probability || !anyNumber)
-        plot->yAxis->setRange(0, 1);
-    else if (mode == Mode::Density)
-        plot->yAxis->setRange(0, 2 * max < 1 ? 2 * max : 1);
-    else
-        plot->yAxis->setRange(min - margin, max + margin);
+    Range left{0, 1};
+    if (mode == PlottedCurve::Mode::Density && anyNumber)
+        left = {0, 2 * max < 1 ? 2 * max : 1};
+    else if (mode == PlottedCurve::Mode::Pressure && anyNumber)
+        left = {min - margin, max + margin};
 
+    const bool referenceKnown = std::any_of(shownCurve.expected.begin(), shownCurve.expected.end(),
+                                            [](double v) { return !std::isnan(v); });
+    if (!data.x.isEmpty() && referenceKnown) {
+        const Points reference = referencePoints(shownCurve, data);
+        QCPGraph *line = plot->addGraph(plot->xAxis, plot->yAxis);
+        line->setPen(referencePen());
+        line->setData(reference.x, reference.y, true);
+        left = widenedToShow(left, reference.y);
+    }
+    plot->yAxis->setRange(left.lower, left.upper);
     plot->replot();
 }

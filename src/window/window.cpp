@@ -80,6 +80,7 @@ void Window::connectControls()
     for (QRadioButton *mode :
          {ui->plotProbabilityButton, ui->plotPressureButton, ui->plotDensityButton})
         connect(mode, &QRadioButton::toggled, this, &Window::replotWhenChosen);
+    connect(ui->expectedCheckBox, &QCheckBox::toggled, this, &Window::replot);
 }
 
 void Window::replotWhenChosen(bool checked)
@@ -165,6 +166,7 @@ void Window::clearSettings()
 void Window::resetPlot()
 {
     plot->clearGraphs();
+    shownCurve = PlottedCurve{shownCurve.mode, {}, {}, {}};
     plot->xAxis->setLabel(QString());
     plot->yAxis->setLabel(QString());
     plot->xAxis->setRange(0, 1000);

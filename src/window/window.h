@@ -2,6 +2,7 @@
 #define VANDREL_WINDOW_H
 
 #include "gasmodel.h"
+#include "plottedcurve.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -28,9 +29,10 @@ public:
     ~Window() override;
 
     void showIntro();
-    // Writes the field's picture; the format follows the suffix, and a name
-    // without one is saved as PNG. Returns false when nothing could be written.
-    bool saveShotTo(QString fileName);
+    // Writes the plotted numbers to a name ending in ".csv" (any case), else
+    // the field's picture in the format the suffix names. Returns false, and
+    // leaves any file under the name as it was, when that fails.
+    bool saveTo(const QString &fileName);
 
     const GasModel &gasModel() const { return model; }
 
@@ -48,6 +50,8 @@ protected:
 
 private:
     void replotWhenChosen(bool checked);
+    PlottedCurve currentCurve() const;
+    bool agreesToReplace(const QString &fileName);
     QAbstractSpinBox *spinBoxBeingEdited() const;
     void connectControls();
     void pushInitialValues();
@@ -60,6 +64,7 @@ private:
     QCustomPlot *plot;
     Introb *intro;
     bool wasPlaying;
+    PlottedCurve shownCurve; // what the plot shows, for saving
 };
 
 QImage renderToImage(QWidget *widget);

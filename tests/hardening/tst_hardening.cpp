@@ -85,7 +85,7 @@ private slots:
                  for (int n = 1 + below(10); n > 0 && timer->isActive(); --n)
                      field->animate(), window.replot();
              }},
-            {"save", [&] { QVERIFY(window.saveShotTo(shots.filePath("shot.png"))); }},
+            {"save", [&] { QVERIFY(window.saveTo(shots.filePath("shot.png"))); }},
             {"menu", [&] { press("backButton"), press("goButton"); }}};
         std::discrete_distribution<int> chooseKind({10, 6, 3, 7, 14, 4, 1.5, 3, 8, 2, 4, 0.5, 1});
         QVector<int> done(kinds.size());

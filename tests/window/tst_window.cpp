@@ -15,6 +15,76 @@ struct PlotCase
 };
 Q_DECLARE_METATYPE(PlotCase)
 
+// Answers the modal dialogs the program opens, one answer for each in the order they appear.
+class ModalAnswers : public QObject
+{
+public:
+    using Answer = std::function<void(QWidget *)>;
+
+    explicit ModalAnswers(QList<Answer> answers) : pending(std::move(answers))
+    {
+        connect(&poll, &QTimer::timeout, this, &ModalAnswers::answerNewDialog);
+        poll.start(0);
+    }
+    bool allUsedAsExpected() const { return pending.isEmpty() && !unexpectedDialog; }
+
+private:
+    void answerNewDialog()
+    {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog || dialog->property("answered").toBool())
+            return;
+        dialog->setProperty("answered", true);
+        if (pending.isEmpty()) {
+            unexpectedDialog = true;
+            dialog->close();
+            return;
+        }
+        pending.takeFirst()(dialog);
+    }
+
+    QList<Answer> pending;
+    QTimer poll;
+    bool unexpectedDialog = false;
+};
+
+static ModalAnswers::Answer chooseFile(const QString &path, const QString &fileType)
+{
+    return [=](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        QVERIFY(dialog);
+        dialog->selectNameFilter(fileType);
+        dialog->selectFile(path);
+        static_cast<QDialog *>(dialog)->accept(); // as the Save button does
+    };
+}
+
+static ModalAnswers::Answer cancelFileDialog()
+{
+    return [](QWidget *modal) {
+        QVERIFY(qobject_cast<QFileDialog *>(modal));
+        qobject_cast<QDialog *>(modal)->reject();
+    };
+}
+
+// Presses a button of a message box whose text must mention what is given.
+static ModalAnswers::Answer answerMessage(const QString &mentioned,
+                                          QMessageBox::StandardButton button)
+{
+    return [=](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        QVERIFY(box);
+        QVERIFY2(box->text().contains(mentioned), qPrintable(box->text()));
+        box->button(button)->click();
+    };
+}
+
+static QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // The main window with its field, plot and snapshot.
 class WindowTest : public QObject
 {
@@ -42,6 +112,13 @@ class WindowTest : public QObject
         set("randomDefDirBox", false, "checked");
         for (int x : columns)
             QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(x, 200));
+    }
+    void tick(int times)
+    {
+        for (int i = 0; i < times; ++i) { // the timer's two slots, in order
+            field->animate();
+            w->replot();
+        }
     }
 private slots:
     void init()
@@ -223,13 +300,177 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!w->isVisible());
     }
+    void referenceLine_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<QPointF>("leftRange");
+        // Two movers of the 400-spacing lattice: the free area is 392^2 - 196 pi, its wall length
+        // 4 * 392; no wall is hit before tick 40.
+        const double expectedPressure = 100 * 2 * 5 * 1568 / (8 * (392.0 * 392 - 196 * M_PI));
+        QTest::newRow("probability") << "Probability" << 8 << 2 << QPointF(0, 1);
+        // The data are all 0, a range the plot refuses; the reference widens it with its margin.
+        QTest::newRow("pressure above the data")
+            << "Pressure" << 20 << 2 << QPointF(0, expectedPressure * 1.05);
+        QTest::newRow("density") << "Density" << 8 << 6 << QPointF(0, 1);
+    }
+    void referenceLine()
+    {
+        QFETCH(QString, mode);
+        QFETCH(int, ticks);
+        QFETCH(int, points);
+        QFETCH(QPointF, leftRange);
+        placeMovers(3, {100, 200});
+        set("plot" + mode + "Button", true, "checked");
+        tick(ticks);
+        QCOMPARE(plot()->graphCount(), 1);
+        set("expectedCheckBox", true, "checked");
+        QCOMPARE(plot()->graphCount(), 2);
+        const QCPGraph *reference = plot()->graph(1);
+        QCOMPARE(reference->pen().color(), QColor("#c00000"));
+        QCOMPARE(reference->pen().widthF(), 2.0);
+        QCOMPARE(reference->pen().style(), Qt::DashLine);
+        QCOMPARE(reference->dataCount(), points);
+        // Over the data's span: from the first sample to the last, or strip by strip.
+        const auto data = plot()->graph(0)->data();
+        const QVector<double> shares = model().expectedDensity();
+        for (int i = 0; i < points; ++i) {
+            const bool density = mode == "Density";
+            const double expected = mode == "Probability" ? model().expectedProbability()
+                                    : mode == "Pressure"  ? model().expectedPressure()
+                                                          : shares[i / 2];
+            const int sameKey = density ? i : i * (data->size() - 1);
+            QCOMPARE(reference->data()->at(i)->value, expected);
+            QCOMPARE(reference->data()->at(i)->key, data->at(sameKey)->key);
+        }
+        QCOMPARE(range(plot()->yAxis), leftRange);
+        tick(1);
+        QCOMPARE(plot()->graphCount(), 2);
+        set("electronRadBox", 200); // no centre fits: nothing to expect
+        tick(1);
+        QCOMPARE(plot()->graphCount(), 1);
+        set("electronRadBox", 4);
+        click("clearButton");
+        QVERIFY(get("expectedCheckBox", "checked").toBool());
+        w->replot(); // redrawn from the emptied series: no samples to draw a line over
+        QCOMPARE(plot()->graphCount(), mode == "Density" ? 2 : 1);
+    }
+    void plottedNumbersAsCsv_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<bool>("withReference");
+        QTest::addColumn<QByteArray>("start"); // header and first row; later rows are checked below
+        QTest::addColumn<int>("rows");
+        // The mover in strip 1 of 3 keeps half the electrons there; samples at ticks 1, 5 to 8.
+        QTest::newRow("probability")
+            << "Probability" << false << QByteArray("t,probability\n0.050000000000000003,0.5\n")
+            << 5;
+        QTest::newRow("pressure, per time")
+            << "Pressure" << true << QByteArray("t,pressure,expected\n0.050000000000000003,0,")
+            << 5;
+        QTest::newRow("density, one row per strip")
+            << "Density" << false << QByteArray("strip,density\n1,0.5\n2,0.5\n3,0\n") << 3;
+        QTest::newRow("density with reference")
+            << "Density" << true << QByteArray("strip,density,expected\n1,0.5,") << 3;
+    }
+    void plottedNumbersAsCsv()
+    {
+        QFETCH(QString, mode);
+        QFETCH(bool, withReference);
+        QFETCH(QByteArray, start);
+        QFETCH(int, rows);
+        placeMovers(3, {100, 200});
+        set("plot" + mode + "Button", true, "checked");
+        set("expectedCheckBox", withReference, "checked");
+        tick(8);
+        QTemporaryDir dir;
+        QVERIFY(w->saveTo(dir.filePath("numbers.CSV")));
+        const QByteArray csv = contents(dir.filePath("numbers.CSV"));
+        QVERIFY2(csv.startsWith(start), csv);
+        QList<QByteArray> lines = csv.split('\n');
+        QCOMPARE(lines.takeLast(), QByteArray()); // the last line ends too
+        QCOMPARE(lines.size(), 1 + rows);
+        const QVector<double> time = model().timeData();
+        for (int i = 0; i < rows; ++i) {
+            const QList<QByteArray> cells = lines[1 + i].split(',');
+            QCOMPARE(cells.size(), withReference ? 3 : 2);
+            // Every number reads back to the very value plotted.
+            const double key = plot()->graph(0)->data()->at(mode == "Density" ? 2 * i : i)->key;
+            const double value = plot()->graph(0)->data()->at(mode == "Density" ? 2 * i : i)->value;
+            QCOMPARE(cells[0].toDouble(), mode == "Density" ? i + 1.0 : key);
+            QCOMPARE(cells[1].toDouble(), value);
+            if (withReference)
+                QCOMPARE(cells[2].toDouble(),
+                         plot()->graph(1)->data()->at(mode == "Density" ? 2 * i : 0)->value);
+        }
+    }
+    // The Save dialog's file types, the replace question and the warning, as a user meets them.
+    void savingThroughTheDialog()
+    {
+        placeMovers(3, {100, 200});
+        tick(8);
+        QTemporaryDir dir;
+        const QString numbersType = "CSV Data (*.csv)";
+        const QString pictureType = "PNG Images (*.png)";
+        const QString numbers = dir.filePath("numbers.csv");
+        {
+            ModalAnswers answers({chooseFile(dir.filePath("numbers"), numbersType)});
+            click("saveButton");
+            QVERIFY(answers.allUsedAsExpected());
+        }
+        const QByteArray firstSave = contents(numbers);
+        QVERIFY2(firstSave.startsWith("t,probability\n"), firstSave);
+        tick(1);
+        {
+            ModalAnswers answers({chooseFile(dir.filePath("numbers"), numbersType),
+                                  answerMessage("numbers.csv", QMessageBox::No),
+                                  cancelFileDialog()});
+            click("saveButton");
+            QVERIFY(answers.allUsedAsExpected());
+        }
+        QCOMPARE(contents(numbers), firstSave);
+        {
+            ModalAnswers answers(
+                {chooseFile(numbers, pictureType), answerMessage("numbers.csv", QMessageBox::Yes)});
+            click("saveButton");
+            QVERIFY(answers.allUsedAsExpected());
+        }
+        QVERIFY(contents(numbers) != firstSave);
+        {
+            ModalAnswers answers({chooseFile(dir.filePath("shot"), pictureType)});
+            click("saveButton");
+            QVERIFY(answers.allUsedAsExpected());
+        }
+        QCOMPARE(QImageReader(dir.filePath("shot.png")).format(), "png");
+        {
+            ModalAnswers answers({chooseFile(dir.filePath("missing/numbers.csv"), numbersType),
+                                  answerMessage("numbers.csv", QMessageBox::Ok)});
+            click("saveButton");
+            QVERIFY(answers.allUsedAsExpected());
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"numbers.csv", "shot.png"}));
+    }
+    // A failed write leaves what stood under the name untouched.
+    void failedSaveKeepsTheOldFile()
+    {
+        QTemporaryDir dir;
+        const QString name = dir.filePath("shot.xyz");
+        QFile old(name);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old");
+        old.close();
+        QVERIFY(!w->saveTo(name)); // no writer knows this format
+        QCOMPARE(contents(name), QByteArray("old"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"shot.xyz"}));
+    }
     void snapshot_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("written"); // empty when the save must fail
         QTest::newRow("png") << "shot.png" << QString("shot.png");
         QTest::newRow("bmp") << "shot.bmp" << QString("shot.bmp");
-        QTest::newRow("no suffix") << "shot" << QString("shot.png");
+        QTest::newRow("unknown format") << "shot.xyz" << QString();
         QTest::newRow("missing directory") << "missing/shot.png" << QString();
     }
     // One electron at (50, 200) flying straight up, in trail mode.
@@ -242,7 +483,7 @@ private slots:
         set("showBinsBox", true, "checked");
         set("trailModeCheckBox", true, "checked");
         const auto electrons = std::pair(model().electronPositions(), model().electronDirections());
-        QCOMPARE(w->saveShotTo(dir.filePath(name)), !written.isEmpty());
+        QCOMPARE(w->saveTo(dir.filePath(name)), !written.isEmpty());
         QVERIFY(std::pair(model().electronPositions(), model().electronDirections()) == electrons);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).join(""), written);
         if (written.isEmpty())

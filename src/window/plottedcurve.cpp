@@ -1,0 +1,47 @@
+#include "plottedcurve.h"
+
+#include <cmath>
+
+namespace {
+QByteArray csvNumber(double value)
+{
+    if (std::isnan(value))
+        return QByteArrayLiteral("nan");
+    // QByteArray::number ignores the locale: the decimal point stays a point.
+    return QByteArray::number(value, 'g', 17);
+}
+} // namespace
+
+QString PlottedCurve::valueName() const
+{
+    switch (mode) {
+    case Mode::Probability:
+        return QStringLiteral("probability");
+    case Mode::Pressure:
+        return QStringLiteral("pressure");
+    case Mode::Density:
+        break;
+    }
+    return QStringLiteral("density");
+}
+
+QByteArray PlottedCurve::toCsv() const
+{
+    QByteArray csv = mode == Mode::Density ? "strip," : "t,";
+    csv += valueName().toLatin1();
+    if (showsReference())
+        csv += ",expected";
+    csv += '\n';
+    for (int i = 0; i < x.size(); ++i) {
+        // Strips are counted, not measured: their numbers are written as such.
+        csv += mode == Mode::Density ? QByteArray::number(int(x[i])) : csvNumber(x[i]);
+        csv += ',';
+        csv += csvNumber(y[i]);
+        if (showsReference()) {
+            csv += ',';
+            csv += csvNumber(expected[i]);
+        }
+        csv += '\n';
+    }
+    return csv;
+}

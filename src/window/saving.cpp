@@ -1,0 +1,84 @@
+#include "plottedcurve.h"
+#include "widget.h"
+#include "window.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QSaveFile>
+
+namespace {
+const QString pictureFilter = QStringLiteral("PNG Images (*.png)");
+const QString numbersFilter = QStringLiteral("CSV Data (*.csv)");
+
+bool isNumbersFile(const QString &fileName)
+{
+    return QFileInfo(fileName).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0;
+}
+} // namespace
+
+// The widget as it paints itself, trail preview included.
+QImage renderToImage(QWidget *widget)
+{
+    QPixmap pixmap(widget->geometry().width(), widget->geometry().height());
+    widget->render(&pixmap, QPoint(0, 0), QRegion(),
+                   QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    return pixmap.toImage();
+}
+
+// Asks for a name until the user picks a new file, agrees to replace one, or
+// cancels; then writes the picture of the field or the plotted numbers.
+void Window::saveShot()
+{
+    QString name = QDir::currentPath();
+    QString filter = pictureFilter;
+    for (;;) {
+        name = QFileDialog::getSaveFileName(this, QStringLiteral("Save Shot"), name,
+                                            pictureFilter + QStringLiteral(";;") + numbersFilter,
+                                            &filter, QFileDialog::DontConfirmOverwrite);
+        if (name.isEmpty())
+            return;
+        // A name typed without a suffix takes the one of the chosen file type.
+        if (QFileInfo(name).suffix().isEmpty())
+            name += filter == numbersFilter ? QStringLiteral(".csv") : QStringLiteral(".png");
+        if (!QFileInfo::exists(name) || agreesToReplace(name))
+            break;
+    }
+    if (saveTo(name))
+        return;
+    const QString shownName = QDir::toNativeSeparators(name);
+    QMessageBox::warning(this, QStringLiteral("Save Shot"),
+                         isNumbersFile(name)
+                             ? tr("Could not save the numbers to %1.").arg(shownName)
+                             : tr("Could not save the picture to %1.").arg(shownName));
+}
+
+bool Window::agreesToReplace(const QString &fileName)
+{
+    const QMessageBox::StandardButton answer =
+        QMessageBox::question(this, QStringLiteral("Save Shot"),
+                              tr("%1 already exists.\nDo you want to replace it?")
+                                  .arg(QDir::toNativeSeparators(QFileInfo(fileName).fileName())),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    return answer == QMessageBox::Yes;
+}
+
+// Written to a temporary file that replaces the old one only when complete, so
+// a failed save leaves nothing half-written under the name.
+bool Window::saveTo(const QString &fileName)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const bool written = isNumbersFile(fileName)
+                             ? file.write(shownCurve.toCsv()) >= 0
+                             : renderToImage(widget).save(
+                                   &file, QFileInfo(fileName).suffix().toLatin1().constData());
+    if (!written) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
