@@ -172,8 +172,22 @@ QString helpText(const QCommandLineParser &parser)
     // the CSV numbers) Qt cannot name the program itself.
     QString text = parser.helpText();
     text.replace(QStringLiteral("<executable_name>"), QStringLiteral("vandrel-sim"));
-    return text + QStringLiteral("\nOutput: CSV on stdout, the header line first.\n"
-                                 "Bad input: one line on stderr and exit status 2.\n");
+    return text + QStringLiteral(
+                      "\n"
+                      "Output: CSV on stdout, a header line naming the columns first.\n"
+                      "\n"
+                      "Exit status:\n"
+                      "  0  the run finished and its table was printed\n"
+                      "  2  bad input: one line on stderr names the option, the value and what\n"
+                      "     is accepted; nothing is run and nothing printed on stdout\n"
+                      "\n"
+                      "Examples:\n"
+                      "  The probability and pressure series of 500 random electrons:\n"
+                      "    vandrel-sim --electrons 500 --steps 2000 --output series\n"
+                      "  Their density across ten strips:\n"
+                      "    vandrel-sim --electrons 500 --bins 10 --output density\n"
+                      "  One electron sent straight down into the wall, after one step:\n"
+                      "    vandrel-sim --electron 200,395,180 --steps 1 --output positions\n");
 }
 
 // The option an argument names: "--side=5" and "-side" both name "side".
