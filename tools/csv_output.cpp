@@ -1,27 +1,16 @@
 #include "csv_output.h"
 
+#include "csvnumber.h"
 #include "gasmodel.h"
-
-#include <cmath>
-#include <cstdio>
-
-std::string formatNumber(double x)
-{
-    if (std::isnan(x))
-        return "nan";
-    char text[32];
-    std::snprintf(text, sizeof text, "%.17g", x);
-    return text;
-}
 
 namespace {
 void appendRow(std::string &out, double a, double b, double c)
 {
-    out += formatNumber(a);
+    out += csvNumber(a);
     out += ',';
-    out += formatNumber(b);
+    out += csvNumber(b);
     out += ',';
-    out += formatNumber(c);
+    out += csvNumber(c);
     out += '\n';
 }
 } // namespace
@@ -42,7 +31,7 @@ std::string densityRows(const GasModel &model)
     const QVector<double> density = model.densityData();
     std::string out;
     for (int j = 0; j < density.size(); ++j)
-        out += std::to_string(j + 1) + ',' + formatNumber(density[j]) + '\n';
+        out += std::to_string(j + 1) + ',' + csvNumber(density[j]) + '\n';
     return out;
 }
 
@@ -53,5 +42,20 @@ std::string positionsRows(const GasModel &model)
     std::string out;
     for (int i = 0; i < positions.size(); ++i)
         appendRow(out, positions[i].x(), positions[i].y(), directions[i]);
+    return out;
+}
+
+std::string expectedRows(const GasModel &model)
+{
+    const auto row = [](const std::string &quantity, double value) {
+        return quantity + ',' + csvNumber(value) + '\n';
+    };
+    std::string out = row("free_area", model.freeArea());
+    out += row("free_wall_length", model.freeWallLength());
+    out += row("probability", model.expectedProbability());
+    out += row("pressure", model.expectedPressure());
+    const QVector<double> density = model.expectedDensity();
+    for (int j = 0; j < density.size(); ++j)
+        out += row("density_" + std::to_string(j + 1), density[j]);
     return out;
 }

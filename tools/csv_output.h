@@ -10,6 +10,7 @@ class GasModel;
 std::string seriesRows(const GasModel &model);    // one per sample
 std::string densityRows(const GasModel &model);   // one per strip, numbered from 1
 std::string positionsRows(const GasModel &model); // one per electron
+std::string expectedRows(const GasModel &model);  // the free space and the expected values
 
 // A table --output can ask for: its name there, its CSV header line (which
 // --help shows too) and its rows.
@@ -25,9 +26,7 @@ inline constexpr OutputKind outputKinds[] = {
     {"series", "t,probability,pressure", seriesRows},
     {"density", "bin,density", densityRows},
     {"positions", "x,y,angle", positionsRows},
+    {"expected", "quantity,value", expectedRows},
 };
-
-// "%.17g", with every not-a-number written as "nan" whatever its sign bit.
-std::string formatNumber(double x);
 
 #endif

@@ -168,13 +168,16 @@ void declareOptions(QCommandLineParser &parser)
 
 QString helpText(const QCommandLineParser &parser)
 {
-    // Without a QCoreApplication (whose locale set-up would put commas into
-    // the CSV numbers) Qt cannot name the program itself.
+    // The runner has no QCoreApplication, so Qt cannot name the program itself.
     QString text = parser.helpText();
     text.replace(QStringLiteral("<executable_name>"), QStringLiteral("vandrel-sim"));
     return text + QStringLiteral(
                       "\n"
                       "Output: CSV on stdout, a header line naming the columns first.\n"
+                      "The expected table holds what the curves approach for electrons spread\n"
+                      "evenly over the free space, with directions spread evenly: free_area,\n"
+                      "free_wall_length, probability, pressure, density_1 ... density_B; nan\n"
+                      "where no electron fits. --steps does not change it.\n"
                       "\n"
                       "Exit status:\n"
                       "  0  the run finished and its table was printed\n"
@@ -187,7 +190,9 @@ QString helpText(const QCommandLineParser &parser)
                       "  Their density across ten strips:\n"
                       "    vandrel-sim --electrons 500 --bins 10 --output density\n"
                       "  One electron sent straight down into the wall, after one step:\n"
-                      "    vandrel-sim --electron 200,395,180 --steps 1 --output positions\n");
+                      "    vandrel-sim --electron 200,395,180 --steps 1 --output positions\n"
+                      "  What the curves of 500 electrons approach, in three strips:\n"
+                      "    vandrel-sim --electrons 500 --output expected\n");
 }
 
 // The option an argument names: "--side=5" and "-side" both name "side".

@@ -1,16 +1,6 @@
 #include "plottedcurve.h"
 
-#include <cmath>
-
-namespace {
-QByteArray csvNumber(double value)
-{
-    if (std::isnan(value))
-        return QByteArrayLiteral("nan");
-    // QByteArray::number ignores the locale: the decimal point stays a point.
-    return QByteArray::number(value, 'g', 17);
-}
-} // namespace
+#include "csvnumber.h"
 
 QString PlottedCurve::valueName() const
 {
@@ -34,12 +24,13 @@ QByteArray PlottedCurve::toCsv() const
     csv += '\n';
     for (int i = 0; i < x.size(); ++i) {
         // Strips are counted, not measured: their numbers are written as such.
-        csv += mode == Mode::Density ? QByteArray::number(int(x[i])) : csvNumber(x[i]);
+        csv += mode == Mode::Density ? QByteArray::number(int(x[i]))
+                                     : QByteArray::fromStdString(csvNumber(x[i]));
         csv += ',';
-        csv += csvNumber(y[i]);
+        csv += QByteArray::fromStdString(csvNumber(y[i]));
         if (showsReference()) {
             csv += ',';
-            csv += csvNumber(expected[i]);
+            csv += QByteArray::fromStdString(csvNumber(expected[i]));
         }
         csv += '\n';
     }

@@ -20,8 +20,7 @@ struct PlottedCurve
     bool showsReference() const { return !expected.isEmpty(); }
     QString valueName() const;
 
-    // A header line, then a row per point; every number with 17 significant
-    // digits and a decimal point whatever the locale, "nan" for not-a-number.
+    // A header line, then a row per point, numbers as csvNumber writes them.
     QByteArray toCsv() const;
 };
 

@@ -34,6 +34,14 @@ private slots:
         row("the last --output wins, each --electron adds one",
             "--steps 0 --output density --output positions --electron 10,20,90 --electron 30,40,0",
             "x,y,angle\n10,20,0\n30,40,-1.5707963267948966\n");
+        // The defaults: 392^2 - 64 pi 14^2 of free area, the whole of the four wall lines free.
+        row("expected at the defaults", "--electrons 500 --output expected",
+            "quantity,value\nfree_area,114255.86175336965\nfree_wall_length,1568\n"
+            "probability,0.3206307876663");
+        row("expected with no room for an electron",
+            "--electron-radius 200 --bins 1 --output expected",
+            "quantity,value\nfree_area,0\nfree_wall_length,0\nprobability,nan\npressure,nan\n"
+            "density_1,nan\n");
         row("help", "--help", "Usage: vandrel-sim [options]");
         row("version", "--version", "vandrel-sim 1.");
     }
