@@ -17,6 +17,7 @@ class QPen;
 class QRect;
 class QPaintEvent;
 class FieldLayerCache;
+struct DevicePlacement;
 
 // The Vandrel gas: light discs ("electrons") flying in straight lines through a
 // square lattice of fixed hard discs ("atoms") inside a walled field, plus the
@@ -105,10 +106,10 @@ private:
     void paintField(QPainter *painter, QPaintEvent *event);
     int lastElectronCoveringField() const;
     void paintStrips(QPainter *painter) const;
-    void paintAtoms(QPainter *painter, const QRect &field) const;
-    const QImage &staticLayer(const QPen &pen);
+    void paintAtoms(QPainter *painter, const QRect &pixels) const;
+    const QImage &staticLayer(const QPen &pen, const DevicePlacement &placement);
     void paintTrailDots(QPainter *painter);
-    const QVector<QImage> &trailDotSprites(const QPen &pen);
+    const QVector<QImage> &trailDotSprites(const QPen &pen, double ratio);
 
     int width = 0;
     int height = 0;

@@ -1,43 +1,47 @@
+#include "deviceplacement.h"
 #include "fieldlayercache.h"
 #include "gasmodel.h"
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 
 #include <cmath>
+#include <optional>
 
 bool FieldLayerKey::operator==(const FieldLayerKey &o) const
 {
     return width == o.width && height == o.height && originX == o.originX && originY == o.originY &&
            side == o.side && atomR == o.atomR && showBins == o.showBins &&
            binsNumber == o.binsNumber && binIndex == o.binIndex && binWidth == o.binWidth &&
-           pen == o.pen;
+           pen == o.pen && ratio == o.ratio && phase == o.phase;
 }
 
 namespace {
-// Cached pixels can stand in for drawing only on a plain device: no scaling,
-// no rotation, one device pixel per logical pixel.
-bool canUseCachedPixels(const QPainter *painter)
+// The width of the pen's stroke in device pixels; a hairline takes one.
+double strokeWidthOnDevice(const QPen &pen, double ratio)
 {
-    return painter->transform().type() <= QTransform::TxTranslate &&
-           painter->transform().dx() == std::floor(painter->transform().dx()) &&
-           painter->transform().dy() == std::floor(painter->transform().dy()) &&
-           painter->device()->devicePixelRatioF() == 1.0;
+    if (pen.style() == Qt::NoPen)
+        return 0;
+    return qMax(pen.isCosmetic() ? pen.widthF() : pen.widthF() * ratio, 1.0);
 }
 
-// The pixels that a lattice of discs of radius r covers completely: each pixel
-// whose centre lies within r - 1 of a node (a pixel reaches at most 0.71 from
-// its centre). Inside the rectangle of painted nodes every point lies within
-// side/sqrt(2) of one; beyond it the cover reaches e = (r - 1)/sqrt(2) further,
-// corners included. Empty when the discs leave gaps.
-QRect solidlyCoveredPixels(int firstX, int lastX, int firstY, int lastY, int side, double r)
+// The device pixels that a lattice of discs covers completely, given the
+// first and last node, the spacing and the discs' radius on the device: each
+// pixel whose centre lies within radius - 1 of a node (a pixel reaches at most
+// 0.71 from its centre). Inside the rectangle of nodes every point lies within
+// spacing/sqrt(2) of one; beyond it the cover reaches e = (radius - 1)/sqrt(2)
+// further, corners included. Empty when the discs leave gaps.
+QRect solidlyCoveredPixels(const QPointF &first, const QPointF &last, double spacing, double radius)
 {
-    const double reach = r - 1.0;
-    if (reach <= 0 || side / std::sqrt(2.0) > reach)
+    const double reach = radius - 1.0;
+    if (reach <= 0 || spacing / std::sqrt(2.0) > reach)
         return QRect();
     const double e = reach / std::sqrt(2.0);
-    const double left = std::ceil(firstX - e - 0.5), right = std::floor(lastX + e - 0.5);
-    const double top = std::ceil(firstY - e - 0.5), bottom = std::floor(lastY + e - 0.5);
+    const double left = std::ceil(first.x() - e - 0.5);
+    const double right = std::floor(last.x() + e - 0.5);
+    const double top = std::ceil(first.y() - e - 0.5);
+    const double bottom = std::floor(last.y() + e - 0.5);
     const double limit = 1e6; // far beyond any field; keeps the ints sane
     return QRect(QPoint(int(qMax(left, -limit)), int(qMax(top, -limit))),
                  QPoint(int(qMin(right, limit)), int(qMin(bottom, limit))));
@@ -54,18 +58,37 @@ void GasModel::paint(QPainter *painter, QPaintEvent *event)
 
 void GasModel::paintField(QPainter *painter, QPaintEvent *event)
 {
-    painter->fillRect(event->rect(), backgroundBrush);
-    painter->save();
     // An electron whose disc covers the whole field hides all that was drawn
     // before it, so the picture starts with the last such electron.
     const int firstShown = lastElectronCoveringField();
-    if (firstShown < 0) {
-        if (canUseCachedPixels(painter)) {
-            painter->drawImage(QPoint(0, 0), staticLayer(painter->pen()));
-        } else {
-            paintStrips(painter);
-            paintAtoms(painter, QRect());
+    const std::optional<DevicePlacement> placement =
+        firstShown < 0 ? DevicePlacement::of(*painter) : std::nullopt;
+    if (placement) {
+        const QImage &layer = staticLayer(painter->pen(), *placement);
+        const QRect layerOnDevice(placement->wholePixels() + layer.offset(), layer.size());
+        {
+            const DevicePixelCoordinates devicePixels(painter);
+            painter->drawImage(layerOnDevice.topLeft(), layer);
         }
+        // Pixels the field covers only in part blend its background with
+        // what lies beneath; only drawing them gets that right to the bit.
+        const QRect eventOnDevice =
+            placement->ontoDevice().mapRect(QRectF(event->rect())).toAlignedRect();
+        for (const QRect &pixels : QRegion(eventOnDevice) - layerOnDevice) {
+            painter->save();
+            clipToDevicePixels(painter, pixels);
+            painter->fillRect(event->rect(), backgroundBrush);
+            paintStrips(painter);
+            paintAtoms(painter, pixels);
+            painter->restore();
+        }
+    } else {
+        painter->fillRect(event->rect(), backgroundBrush);
+    }
+    painter->save();
+    if (firstShown < 0 && !placement) {
+        paintStrips(painter);
+        paintAtoms(painter, QRect());
     }
     painter->setBrush(electronBrush);
     for (int i = qMax(firstShown, 0); i < count; ++i) {
@@ -107,60 +130,88 @@ void GasModel::paintStrips(QPainter *painter) const
 }
 
 // Atoms at the nodes from the origin rightwards and downwards whose centres
-// lie inside the field. Where the discs overlap into solid black, that part is
-// filled at once and the discs lying wholly within it are skipped: drawing
-// them would not change a pixel.
-void GasModel::paintAtoms(QPainter *painter, const QRect &field) const
+// lie inside the field. When only some device pixels matter (a layer image's
+// or the field's rim), discs that miss them are skipped; where the discs
+// overlap into solid black, that part is filled at once and the discs adding
+// nothing more are skipped too: drawing them would not change a pixel.
+void GasModel::paintAtoms(QPainter *painter, const QRect &pixels) const
 {
     painter->setBrush(atomBrush);
     if (originX > width - 1 || originY > height - 1)
         return;
+    const QTransform onto = painter->deviceTransform();
+    // How far a disc's stroke and anti-aliasing reach beyond its edge.
+    const double reach = strokeWidthOnDevice(painter->pen(), onto.m11()) / 2 + 0.5;
     QRect covered;
-    if (!field.isEmpty() && painter->pen().color() == atomBrush.color()) {
+    if (!pixels.isEmpty() && painter->pen().color() == atomBrush.color()) {
         const int lastX = originX + (width - 1 - originX) / side * side;
         const int lastY = originY + (height - 1 - originY) / side * side;
-        covered = solidlyCoveredPixels(originX, lastX, originY, lastY, side, atomR) & field;
-        if (!covered.isEmpty())
+        const double ratio = onto.m11();
+        covered =
+            solidlyCoveredPixels(onto.map(QPointF(originX, originY)),
+                                 onto.map(QPointF(lastX, lastY)), side * ratio, atomR * ratio) &
+            pixels;
+        if (!covered.isEmpty()) {
+            const DevicePixelCoordinates devicePixels(painter); // the fill ends on pixel edges
             painter->fillRect(covered, atomBrush);
+        }
     }
     for (int y = originY; y <= height - 1; y += side) {
         for (int x = originX; x <= width - 1; x += side) {
             const QRectF disc(x - atomR, y - atomR, 2 * atomR, 2 * atomR);
-            if (!covered.isEmpty() &&
-                covered.contains(disc.adjusted(-1, -1, 1, 1).toAlignedRect() & field))
-                continue;
+            if (!pixels.isEmpty()) {
+                const QRect touched =
+                    onto.mapRect(disc).adjusted(-reach, -reach, reach, reach).toAlignedRect() &
+                    pixels;
+                if (touched.isEmpty() || covered.contains(touched))
+                    continue;
+            }
             painter->drawEllipse(disc);
         }
     }
 }
 
-// Background, strips and atoms, redrawn only when a setting they show changes.
-const QImage &GasModel::staticLayer(const QPen &pen)
+// Background, strips and atoms on the device pixels the field covers wholly,
+// redrawn only when a setting they show, the device pixel ratio or the
+// field's sub-pixel phase changes. Its offset is its place on the device,
+// counted from the pixel holding the field's origin.
+const QImage &GasModel::staticLayer(const QPen &pen, const DevicePlacement &placement)
 {
-    FieldLayerKey key{width,    height,     originX,  originY,  side, atomR,
-                      showBins, binsNumber, binIndex, binWidth, pen};
+    FieldLayerKey key{width, height,          originX,          originY,  side,
+                      atomR, showBins,        binsNumber,       binIndex, binWidth,
+                      pen,   placement.ratio, placement.phase()};
     if (key == layerCache->layerKey && !layerCache->layer.isNull())
         return layerCache->layer;
 
-    QImage layer(qMax(width, 1), qMax(height, 1), QImage::Format_ARGB32_Premultiplied);
-    QPainter painter(&layer);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(pen);
-    painter.fillRect(layer.rect(), backgroundBrush);
-    paintStrips(&painter);
-    paintAtoms(&painter, layer.rect());
-    painter.end();
+    const QRect field(0, 0, width, height);
+    const QTransform onto = placement.ontoImage();
+    const QRect pixels = wholePixelsWithin(onto.mapRect(QRectF(field)));
+    QImage layer(pixels.size(), QImage::Format_ARGB32_Premultiplied);
+    layer.setOffset(pixels.topLeft());
+    if (!layer.isNull()) {
+        layer.fill(Qt::transparent);
+        QPainter painter(&layer);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(pen);
+        painter.setTransform(onto * QTransform::fromTranslate(-pixels.x(), -pixels.y()));
+        painter.fillRect(field, backgroundBrush);
+        paintStrips(&painter);
+        paintAtoms(&painter, layer.rect());
+    }
     layerCache->layerKey = key;
     layerCache->layer = layer;
     return layerCache->layer;
 }
 
 // One dot of the trail: a disc of diameter 2 around the electron's centre.
+// Cached, it is stamped at the device pixel where drawing would centre it,
+// rounded to the sub-pixel grid.
 void GasModel::paintTrailDots(QPainter *painter)
 {
     painter->save();
     painter->setBrush(trailBrush);
-    if (!canUseCachedPixels(painter)) {
+    const std::optional<DevicePlacement> placement = DevicePlacement::of(*painter);
+    if (!placement) {
         for (int i = 0; i < count; ++i) {
             const QPointF &c = positions[i];
             painter->drawEllipse(QRectF(c.x() - 1, c.y() - 1, 2, 2));
@@ -168,47 +219,62 @@ void GasModel::paintTrailDots(QPainter *painter)
         painter->restore();
         return;
     }
-    const QVector<QImage> &dots = trailDotSprites(painter->pen());
+    const QVector<QImage> &dots = trailDotSprites(painter->pen(), placement->ratio);
     const int steps = FieldLayerCache::dotSteps;
-    for (int i = 0; i < count; ++i) {
-        const QPointF &c = positions[i];
-        if (!(qAbs(c.x()) < 1e6 && qAbs(c.y()) < 1e6))
-            continue; // far off the field, nothing to show
-        const double fx = std::floor(c.x()), fy = std::floor(c.y());
-        const int sx = qMin(int((c.x() - fx) * steps + 0.5), steps);
-        const int sy = qMin(int((c.y() - fy) * steps + 0.5), steps);
-        const QPoint at(int(fx) - FieldLayerCache::dotOrigin, int(fy) - FieldLayerCache::dotOrigin);
-        painter->drawImage(at, dots[sy * (steps + 1) + sx]);
+    const int origin = layerCache->dotOrigin;
+    const double ratio = placement->ratio;
+    const QPointF offset = placement->offset;
+    {
+        const DevicePixelCoordinates devicePixels(painter);
+        for (int i = 0; i < count; ++i) {
+            const double x = positions[i].x() * ratio + offset.x();
+            const double y = positions[i].y() * ratio + offset.y();
+            if (!(qAbs(x) < 1e6 && qAbs(y) < 1e6))
+                continue; // far off the field, nothing to show
+            const double fx = std::floor(x);
+            const double fy = std::floor(y);
+            const int sx = qMin(int((x - fx) * steps + 0.5), steps);
+            const int sy = qMin(int((y - fy) * steps + 0.5), steps);
+            painter->drawImage(QPoint(int(fx) - origin, int(fy) - origin),
+                               dots[sy * (steps + 1) + sx]);
+        }
     }
     painter->restore();
 }
 
-// The trail dot drawn once at each sub-pixel offset (in eighths of a pixel).
-const QVector<QImage> &GasModel::trailDotSprites(const QPen &pen)
+// The trail dot drawn once at each sub-pixel offset (in eighths of a device
+// pixel), at the device pixel ratio it is stamped at.
+const QVector<QImage> &GasModel::trailDotSprites(const QPen &pen, double ratio)
 {
     FieldLayerCache &cache = *layerCache;
-    if (!cache.dots.isEmpty() && cache.dotPen == pen && cache.dotBrush == trailBrush)
+    if (!cache.dots.isEmpty() && cache.dotPen == pen && cache.dotBrush == trailBrush &&
+        cache.dotRatio == ratio)
         return cache.dots;
 
+    // The dot's radius is one logical pixel; its rim reaches half a stroke further.
+    const double reach = ratio + strokeWidthOnDevice(pen, ratio) / 2;
+    const int origin = int(std::ceil(reach));
+    const int size = 2 * origin + 2; // the centre moves up to one pixel from the origin
     const int steps = FieldLayerCache::dotSteps;
     cache.dots.clear();
     for (int sy = 0; sy <= steps; ++sy) {
         for (int sx = 0; sx <= steps; ++sx) {
-            QImage dot(FieldLayerCache::dotSize, FieldLayerCache::dotSize,
-                       QImage::Format_ARGB32_Premultiplied);
+            QImage dot(size, size, QImage::Format_ARGB32_Premultiplied);
             dot.fill(Qt::transparent);
             QPainter painter(&dot);
             painter.setRenderHint(QPainter::Antialiasing, true);
             painter.setPen(pen);
             painter.setBrush(trailBrush);
-            const double cx = FieldLayerCache::dotOrigin + double(sx) / steps;
-            const double cy = FieldLayerCache::dotOrigin + double(sy) / steps;
-            painter.drawEllipse(QRectF(cx - 1, cy - 1, 2, 2));
+            painter.setTransform(QTransform(ratio, 0, 0, ratio, origin + double(sx) / steps,
+                                            origin + double(sy) / steps));
+            painter.drawEllipse(QRectF(-1, -1, 2, 2));
             painter.end();
             cache.dots.append(dot);
         }
     }
     cache.dotPen = pen;
     cache.dotBrush = trailBrush;
+    cache.dotRatio = ratio;
+    cache.dotOrigin = origin;
     return cache.dots;
 }
