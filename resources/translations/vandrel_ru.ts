@@ -2,6 +2,156 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Authors</source>
+        <translation>Авторы</translation>
+    </message>
+    <message>
+        <source>Authors of the program:
+
+The Vandrel Gas project team</source>
+        <translation>Авторы программы:
+
+Команда проекта «Газ Вандреля»</translation>
+    </message>
+</context>
+<context>
+    <name>DescDialog</name>
+    <message>
+        <source>User Guide</source>
+        <translation>Руководство пользователя</translation>
+    </message>
+    <message>
+        <source>The program demonstrates the Vandrel model gas: light particles, electrons, fly in straight lines among the fixed atoms of a lattice
+and bounce off the atoms and the walls of the field.
+
+Control:
+&quot;Play&quot;: once the settings are chosen, press it and watch the gas on the field; press it again to pause the motion.
+&quot;Clear&quot;: remove all electrons from the field.
+&quot;Save&quot;: save a picture of the field or the numbers of the plot to a file.
+&quot;Trail mode&quot;: stop the motion and show the paths the electrons will take; not recommended with more than 10 electrons.
+
+Settings:
+&quot;Electrons&quot;: the number of electrons on the field.
+Electrons can also be placed with the mouse: click on the field, or hold the button and move the cursor to aim the electron.
+&quot;Side&quot;: the distance between the centres of neighbouring atoms.
+&quot;Atom Radius&quot;: the radius of the atoms.
+&quot;Electron Radius&quot;: the radius of the electrons.
+&quot;Speed&quot;: the speed of the electrons.
+&quot;Default direction&quot;: the direction of a clicked electron, in degrees clockwise from straight up;
+it has no effect while &quot;Random default direction&quot; is checked.
+
+Probability Estimation:
+&quot;Bins&quot;: divide the field into this number of equal vertical strips.
+&quot;Bin to estimate P&quot;: the strip whose probability is plotted, highlighted in light blue.
+&quot;Show bins&quot;: show the strips and the chosen strip on the field.
+
+Plots:
+Below the field, a plot shows one of three quantities: the pressure of the gas on the walls, the probability of finding
+an electron in the chosen strip, or the density of the electrons across the strips.
+The plot is updated at every step while the electrons move.
+
+Expected values and the numbers of the plot:
+&quot;Show expected value&quot;: show as a dashed line the value the plot approaches.
+It is the value for electrons spread evenly over the space free of atoms and flying in all directions alike.
+At high speed the measurement drifts away from it: an electron&apos;s step becomes comparable with the gaps between the atoms.
+&quot;Save&quot; with the CSV file type writes the numbers of the plot: the time and the value, or for the density the strip number
+and the density; with the line shown, the expected value too.
+
+Projector:
+To enlarge the whole program, start it with &quot;Enlarged (for a projector)&quot; from the desktop menu
+or with the environment variable QT_SCALE_FACTOR=1.5 (or 2).</source>
+        <translation>Программа демонстрирует модель газа Вандреля: электроны движутся среди неподвижных атомов решётки и отражаются от атомов и от стенок поля.
+
+Управление:
+«Запуск» — после ввода всех настроек нажмите эту кнопку и наблюдайте за процессом на поле; повторное нажатие приостанавливает движение.
+«Очистить» — удалить все электроны с поля.
+«Сохранить» — сохранить изображение поля или числа графика в файл.
+«Показать траектории» — остановить движение электронов и показать их траектории; не рекомендуется, если электронов больше 10.
+
+Настройки:
+«Электроны» — число электронов на поле.
+Электроны можно ставить на поле и кнопкой мыши; если провести курсор в нужную сторону, не отпуская кнопку, электрон полетит туда после запуска.
+«Расстояние» — расстояние между центрами атомов.
+«Радиус атома» — радиус атомов решётки.
+«Радиус электрона» — радиус электронов.
+«Скорость» — скорость движения электронов.
+«Направление» — угол направления движения электронов; не действует, пока отмечено «Выбирать направление случайно».
+
+Оценка плотности:
+«Отрезки» — разбить плоскость поля на введённое число отрезков.
+«Индекс отрезка» — выделить выбранный отрезок голубым цветом.
+«Показать разбиение на отрезки» — показать на поле отрезки и выбранный отрезок.
+
+Графики:
+Под полем строится график одной из трёх величин на выбор: давления частиц газа, вероятности или плотности их распределения.
+График обновляется на каждом шаге, пока электроны движутся.
+
+Ожидаемые значения и числа графика:
+«Показать ожидаемое значение» — показать штриховой линией, к чему стремится график.
+Ожидаемое значение рассчитано для электронов, равномерно заполняющих место, свободное от атомов, и летящих во все стороны.
+При большой скорости измерения отходят от ожидаемых значений: шаг электрона становится сравним с промежутками между атомами.
+«Сохранить» с типом файла CSV — записать числа графика: время и значение, для плотности — номер отрезка и плотность;
+если линия показана, в файл войдёт и ожидаемое значение.
+
+Проектор:
+Чтобы увеличить всю программу, запустите её пунктом «Крупно (для проектора)» в меню рабочего стола
+или с переменной окружения QT_SCALE_FACTOR=1.5 (или 2).</translation>
+    </message>
+</context>
+<context>
+    <name>Introb</name>
+    <message>
+        <source>Demonstration</source>
+        <translation>Демонстрация</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Authors</source>
+        <translation>Авторы</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Physics Teaching
+Laboratory</source>
+        <translation>Учебный физический
+практикум</translation>
+    </message>
+    <message>
+        <source>Vandrel Gas Model</source>
+        <translation>Модель газа Вандреля</translation>
+    </message>
+    <message>
+        <source>Department of Theoretical Physics</source>
+        <translation>Кафедра теоретической физики</translation>
+    </message>
+    <message>
+        <source>Computer Demonstrations</source>
+        <translation>Компьютерные демонстрации</translation>
+    </message>
+    <message>
+        <source>for the lecture course</source>
+        <translation>к лекционному курсу</translation>
+    </message>
+    <message>
+        <source>statistical physics</source>
+        <translation>статистическая физика</translation>
+    </message>
+    <message>
+        <source>Kinetic Theory
+Laboratory</source>
+        <translation>Лаборатория
+кинетической теории</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>%1 already exists.
@@ -12,10 +162,6 @@ Do you want to replace it?</source>
     <message>
         <source>&lt;i&gt;Click on the field to add an electron, then drag the cursor to set the direction vector or just click to use default direction.&lt;/i&gt;</source>
         <translation>&lt;i&gt;Нажмите на поле с атомами чтобы добавить электрон, проведите курсором по полю, чтобы задать направление.&lt;i&gt;</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Авторы</translation>
     </message>
     <message>
         <source>Atom Radius:</source>
@@ -120,6 +266,22 @@ Do you want to replace it?</source>
     <message>
         <source>Trail mode</source>
         <translation>Показать траектории</translation>
+    </message>
+    <message>
+        <source>Main Menu</source>
+        <translation>В главное меню</translation>
+    </message>
+    <message>
+        <source>PNG Images (*.png)</source>
+        <translation>Изображения PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>CSV Data (*.csv)</source>
+        <translation>Данные CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save Shot</source>
+        <translation>Сохранить снимок</translation>
     </message>
 </context>
 </TS>

@@ -8,7 +8,7 @@ namespace Ui {
 class AboutDialog;
 }
 
-// The authors list: one fixed Russian text and an OK button. Shown modeless by the
+// The authors list: one fixed text and an OK button. Shown modeless by the
 // intro menu; OK or Escape only hides it, so the same object is shown again later.
 class AboutDialog : public QDialog
 {
@@ -17,6 +17,9 @@ class AboutDialog : public QDialog
 public:
     explicit AboutDialog(QWidget *parent = nullptr);
     ~AboutDialog() override;
+
+protected:
+    void changeEvent(QEvent *event) override;
 
 private:
     std::unique_ptr<Ui::AboutDialog> ui;

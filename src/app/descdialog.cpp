@@ -20,6 +20,17 @@ void DescDialog::setVisible(bool visible)
     QDialog::setVisible(visible);
 }
 
+// The guide in the other language has lines of other lengths.
+void DescDialog::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        if (isVisible())
+            fitToScreen();
+    }
+    QDialog::changeEvent(event);
+}
+
 // Where the screen has room, the guide shows whole with every line on one
 // line, and the dialog never gets smaller than that. On a smaller screen (a
 // 1024 x 768 projector, an enlarged program) its lines wrap to the screen's

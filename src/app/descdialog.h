@@ -20,6 +20,9 @@ public:
 
     void setVisible(bool visible) override;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void fitToScreen();
 

@@ -2,6 +2,7 @@
 
 #include "aboutdialog.h"
 #include "descdialog.h"
+#include "language.h"
 #include "ui_introb.h"
 
 #include <QIcon>
@@ -10,6 +11,9 @@
 Introb::Introb(QWidget *parent) : QWidget(parent), ui(new Ui::Introb)
 {
     ui->setupUi(this);
+    ui->languageButton->hide();
+    // The keyboard starts on the demonstration, not on the corner button.
+    ui->goButton->setFocus();
 
     QIcon icon;
     icon.addFile(QStringLiteral(":/resources/app.png"), QSize(16, 16));
@@ -27,6 +31,13 @@ Introb::Introb(QWidget *parent) : QWidget(parent), ui(new Ui::Introb)
 
 Introb::~Introb() = default;
 
+void Introb::setLanguage(Language *newLanguage)
+{
+    language = newLanguage;
+    connect(ui->languageButton, &QPushButton::clicked, language, &Language::switchToOther);
+    showLanguageButton();
+}
+
 void Introb::closeAll()
 {
     // Hide first, so that the main window, closing on closeMW(), is the last
@@ -40,4 +51,32 @@ void Introb::keyPressEvent(QKeyEvent *event)
     if (event->key() == Qt::Key_Escape)
         closeAll();
     // Other keys are swallowed on purpose: the menu has no further shortcuts.
+}
+
+void Introb::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        showLanguageButton();
+    }
+    QWidget::changeEvent(event);
+}
+
+void Introb::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    showLanguageButton();
+}
+
+// In the top right corner, outside the menu's layout, which stays as it is.
+void Introb::showLanguageButton()
+{
+    if (!language)
+        return;
+    QPushButton *button = ui->languageButton;
+    button->setText(language->otherLanguageName());
+    button->adjustSize();
+    const int margin = layout()->contentsMargins().right();
+    button->move(width() - button->width() - margin, margin);
+    button->show();
 }

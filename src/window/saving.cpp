@@ -10,9 +10,6 @@
 #include <QSaveFile>
 
 namespace {
-const QString pictureFilter = QStringLiteral("PNG Images (*.png)");
-const QString numbersFilter = QStringLiteral("CSV Data (*.csv)");
-
 bool isNumbersFile(const QString &fileName)
 {
     return QFileInfo(fileName).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0;
@@ -32,10 +29,12 @@ QImage renderToImage(QWidget *widget)
 // cancels; then writes the picture of the field or the plotted numbers.
 void Window::saveShot()
 {
+    const QString pictureFilter = tr("PNG Images (*.png)");
+    const QString numbersFilter = tr("CSV Data (*.csv)");
     QString name = QDir::currentPath();
     QString filter = pictureFilter;
     for (;;) {
-        name = QFileDialog::getSaveFileName(this, QStringLiteral("Save Shot"), name,
+        name = QFileDialog::getSaveFileName(this, saveCaption(), name,
                                             pictureFilter + QStringLiteral(";;") + numbersFilter,
                                             &filter, QFileDialog::DontConfirmOverwrite);
         if (name.isEmpty())
@@ -49,16 +48,21 @@ void Window::saveShot()
     if (saveTo(name))
         return;
     const QString shownName = QDir::toNativeSeparators(name);
-    QMessageBox::warning(this, QStringLiteral("Save Shot"),
+    QMessageBox::warning(this, saveCaption(),
                          isNumbersFile(name)
                              ? tr("Could not save the numbers to %1.").arg(shownName)
                              : tr("Could not save the picture to %1.").arg(shownName));
 }
 
+QString Window::saveCaption()
+{
+    return tr("Save Shot");
+}
+
 bool Window::agreesToReplace(const QString &fileName)
 {
     const QMessageBox::StandardButton answer =
-        QMessageBox::question(this, QStringLiteral("Save Shot"),
+        QMessageBox::question(this, saveCaption(),
                               tr("%1 already exists.\nDo you want to replace it?")
                                   .arg(QDir::toNativeSeparators(QFileInfo(fileName).fileName())),
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No);

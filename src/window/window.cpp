@@ -111,6 +111,11 @@ void Window::showIntro()
     intro->showFullScreen();
 }
 
+void Window::setLanguage(Language *language)
+{
+    intro->setLanguage(language);
+}
+
 void Window::togglePlay()
 {
     if (timer->isActive())
@@ -123,7 +128,13 @@ void Window::togglePlay()
 // The button's text is the only sign of whether the animation runs.
 void Window::updateTogglePlayButton()
 {
-    ui->togglePlayButton->setText(timer->isActive() ? tr("Pause") : tr("Play"));
+    playButtonSaysPause = timer->isActive();
+    showPlayButtonText();
+}
+
+void Window::showPlayButtonText()
+{
+    ui->togglePlayButton->setText(playButtonSaysPause ? tr("Pause") : tr("Play"));
 }
 
 // Trail mode freezes the motion; leaving it resumes only what was running.
@@ -198,4 +209,15 @@ QAbstractSpinBox *Window::spinBoxBeingEdited() const
             return box;
     }
     return nullptr;
+}
+
+// Texts only: the form's values, the timer and the plot stay as they are.
+void Window::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        setWindowTitle(tr("Physics"));
+        showPlayButtonText();
+    }
+    QMainWindow::changeEvent(event);
 }

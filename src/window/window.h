@@ -11,6 +11,7 @@ class QAbstractSpinBox;
 class QCustomPlot;
 class QTimer;
 class Introb;
+class Language;
 class Widget;
 
 namespace Ui {
@@ -29,6 +30,8 @@ public:
     ~Window() override;
 
     void showIntro();
+    // The language the menu's corner button switches.
+    void setLanguage(Language *language);
     // Writes the plotted numbers to a name ending in ".csv" (any case), else
     // the field's picture in the format the suffix names. Returns false, and
     // leaves any file under the name as it was, when that fails.
@@ -47,10 +50,13 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void replotWhenChosen(bool checked);
+    void showPlayButtonText();
     PlottedCurve currentCurve() const;
+    static QString saveCaption();
     bool agreesToReplace(const QString &fileName);
     QAbstractSpinBox *spinBoxBeingEdited() const;
     void connectControls();
@@ -64,7 +70,8 @@ private:
     QCustomPlot *plot;
     Introb *intro;
     bool wasPlaying;
-    PlottedCurve shownCurve; // what the plot shows, for saving
+    bool playButtonSaysPause = false; // kept through trail mode, retold in each language
+    PlottedCurve shownCurve;          // what the plot shows, for saving
 };
 
 QImage renderToImage(QWidget *widget);

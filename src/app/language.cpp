@@ -1,0 +1,72 @@
+#include "language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QSettings>
+
+namespace {
+const QString settingsKey = QStringLiteral("language");
+} // namespace
+
+Language::Language(QObject *parent) : QObject(parent) {}
+
+QString Language::otherLanguageName() const
+{
+    // Each language is named in itself, whatever the interface shows.
+    return code == Code::Russian ? QStringLiteral("English") : QStringLiteral("Русский");
+}
+
+void Language::use(Code language)
+{
+    QCoreApplication::removeTranslator(&programTable);
+    QCoreApplication::removeTranslator(&qtTable);
+    code = language;
+    if (language == Code::English)
+        return; // the source texts are English
+    const QLocale russian(QLocale::Russian, QLocale::Russia);
+    // A missing table leaves those texts in English; nothing else goes wrong.
+    if (qtTable.load(russian, QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTable);
+    if (programTable.load(QStringLiteral("vandrel_ru"), QStringLiteral(":/resources/translations")))
+        QCoreApplication::installTranslator(&programTable);
+}
+
+QString Language::nameOf(Code language)
+{
+    return language == Code::Russian ? QStringLiteral("ru") : QStringLiteral("en");
+}
+
+std::optional<Language::Code> Language::fromName(const QString &name)
+{
+    for (Code language : {Code::Russian, Code::English}) {
+        if (name == nameOf(language))
+            return language;
+    }
+    return std::nullopt;
+}
+
+Language::Code Language::remembered()
+{
+    const QString name = QSettings().value(settingsKey).toString();
+    return fromName(name).value_or(Code::Russian);
+}
+
+Language::Code Language::forStart(const std::optional<QString> &asked, QString *complaint)
+{
+    if (asked) {
+        if (const std::optional<Code> language = fromName(*asked))
+            return *language;
+        *complaint =
+            QStringLiteral("--lang: '%1' is not a language of the program; accepted: %2, %3")
+                .arg(*asked, nameOf(Code::English), nameOf(Code::Russian));
+    }
+    return remembered();
+}
+
+void Language::switchToOther()
+{
+    use(code == Code::Russian ? Code::English : Code::Russian);
+    QSettings().setValue(settingsKey, nameOf(code));
+}
