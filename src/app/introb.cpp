@@ -78,5 +78,7 @@ void Introb::showLanguageButton()
     button->adjustSize();
     const int margin = layout()->contentsMargins().right();
     button->move(width() - button->width() - margin, margin);
+    // Above the emblem's label, whose cell reaches into the corner.
+    button->raise();
     button->show();
 }

@@ -147,6 +147,8 @@ private slots:
             return texts;
         };
         QCOMPARE(shownTexts(), russian);
+        const QWidget *corner = theMenu()->findChild<QWidget *>("languageButton");
+        QCOMPARE(theMenu()->childAt(corner->geometry().center()), corner); // nothing covers it
         click(theMenu(), "languageButton");
         QCOMPARE(shownTexts(), english);
         click(theMenu(), "languageButton");
