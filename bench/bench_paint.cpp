@@ -13,6 +13,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 // The offscreen platform's screens: a laptop's and projectors' at 1.5 and 2
@@ -54,6 +55,7 @@ struct Field
         widget.setSpeed(100);
         widget.setShowBins(showBins);
         widget.setBinsNumber(bins);
+        std::srand(1); // the same electrons at every ratio
         widget.setNumber(electrons);
         if (QScreen *screen = screenWithRatio(ratio)) {
             window.setScreen(screen);
