@@ -56,7 +56,9 @@ private slots:
     void init()
     {
         std::srand(1);
-        field.reset(), model.reset(new GasModel), field.reset(new Widget(model.get()));
+        field.reset();
+        model.reset(new GasModel);
+        field.reset(new Widget(model.get()));
     }
     void placement_data()
     {
@@ -86,14 +88,15 @@ private slots:
         QTest::mouseRelease(field.get(), Qt::LeftButton, {}, last); // no gesture: no electron
         const int next = std::rand(); // only a random click draws a value
         std::srand(1);
-        const int first = std::rand(), second = std::rand();
+        const int first = std::rand();
+        const int second = std::rand();
         QCOMPARE(next, qIsNaN(angle) ? second : first);
         QCOMPARE(model->electronPositions(), QVector<QPointF>{QPointF(100, 100)});
         QCOMPARE(model->electronDirections(),
                  QVector<double>{qIsNaN(angle) ? first % 360 * degree : angle});
         QCOMPARE(numberChanged, QList<QVariantList>{{1}});
-        QTest::mouseClick(field.get(), Qt::LeftButton, {},
-                          QPoint(60, 70)); // as a double click comes
+        // A double click comes as a click, then a double-click press and its release.
+        QTest::mouseClick(field.get(), Qt::LeftButton, {}, QPoint(60, 70));
         QTest::mouseDClick(field.get(), Qt::LeftButton, {}, QPoint(60, 70));
         QTest::mouseRelease(field.get(), Qt::LeftButton, {}, QPoint(60, 70));
         QCOMPARE(model->electronPositions().mid(1), QVector<QPointF>(2, QPointF(60, 70)));
