@@ -107,8 +107,9 @@ private slots:
         QTest::newRow("walls and a strip edge cut discs") << programField(90, 8, 4, 2);
     }
     // Against the free lengths of vertical lines integrated strip by strip with the midpoint
-    // rule on panels of 1/200 pixel; where a disc's edge grazes a line the free length has a
-    // square-root corner, which holds this to about 1e-7.
+    // rule on panels of 1/200 pixel. Where a disc's edge grazes a line the free length has a
+    // square-root corner, which holds this to about 2e-7 in the shares and 1e-6 in the area of
+    // the narrowest gaps.
     void againstLineByLine()
     {
         QFETCH(LatticeGeometry, geometry);
@@ -146,7 +147,7 @@ private slots:
     void longRunApproachesExpectedValues()
     {
         GasModel model;
-        // Asked before the settings, as the window may be: the answers must follow them.
+        // Asked before the settings are made, so that a cache that does not follow them fails.
         QVERIFY(std::isnan(model.expectedPressure()));
         model.setSize(400, 400);
         model.setSide(50);
