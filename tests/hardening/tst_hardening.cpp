@@ -143,9 +143,13 @@ private slots:
         const double bound = 200 + 2 * (4 * (settings[1] + settings[2]) + settings[3] / 20);
         for (int tick = 0; tick < ticks; ++tick) {
             field->animate();
-            for (const QPointF &p : model.electronPositions()) {
-                if (!(qMax(qAbs(p.x() - 200), qAbs(p.y() - 200)) <= bound)) // NaN fails too
-                    QFAIL(qPrintable(QString("tick %1: (%2, %3)").arg(tick).arg(p.x()).arg(p.y())));
+            for (const QPointF &position : model.electronPositions()) {
+                const QPointF fromCentre = position - QPointF(200, 200);
+                if (!(qMax(qAbs(fromCentre.x()), qAbs(fromCentre.y())) <= bound)) // NaN fails too
+                    QFAIL(qPrintable(QString("tick %1: (%2, %3)")
+                                         .arg(tick)
+                                         .arg(position.x())
+                                         .arg(position.y())));
             }
         }
         const QByteArray bits = electronBits(model);

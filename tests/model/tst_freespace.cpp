@@ -114,12 +114,12 @@ private slots:
     {
         QFETCH(LatticeGeometry, geometry);
         const FreeSpace space = computeFreeSpace(geometry);
-        const double r = geometry.electronR;
+        const double radius = geometry.electronR;
         const double stripWidth = 400.0 / geometry.strips;
         Doubles areas;
         for (int strip = 0; strip < geometry.strips; ++strip) {
-            const double from = std::max(r, stripWidth * strip);
-            const double to = std::min(400 - r, stripWidth * (strip + 1));
+            const double from = std::max(radius, stripWidth * strip);
+            const double to = std::min(400 - radius, stripWidth * (strip + 1));
             const int panels = int(std::ceil((to - from) * 200));
             const double panel = (to - from) / panels;
             double area = 0;
@@ -134,7 +134,7 @@ private slots:
         // The field and lattice are symmetric in their diagonal: the walls y = r and y = 400 - r
         // measure what x = r and x = 400 - r do. Both measure each wall line exactly.
         const double wallLength =
-            2 * (freeLengthOfLine(geometry, r) + freeLengthOfLine(geometry, 400 - r));
+            2 * (freeLengthOfLine(geometry, radius) + freeLengthOfLine(geometry, 400 - radius));
         QCOMPARE(space.wallLength, wallLength);
     }
 

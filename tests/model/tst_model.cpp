@@ -60,30 +60,30 @@ static Doubles statistics(const GasModel &model)
 // among the corners of its cell, taken ceil/ceil, ceil/floor, floor/floor, floor/ceil.
 static void referenceStep(QPointF &position, double &angle, const Settings &settings)
 {
-    const double r = settings.electronR;
-    const double reach = settings.atomR + r;
+    const double radius = settings.electronR;
+    const double reach = settings.atomR + radius;
     const double stepLength = 50 * settings.speed / 1000;
     const QPointF start = position;
     double x = start.x() + stepLength * std::cos(angle);
     double y = start.y() + stepLength * std::sin(angle);
-    const double overBottom = y + r - 400;
-    const double overRight = x + r - 400;
-    const double overTop = r - y;
-    const double overLeft = r - x;
+    const double overBottom = y + radius - 400;
+    const double overRight = x + radius - 400;
+    const double overTop = radius - y;
+    const double overLeft = radius - x;
     if (overBottom > 0) {
-        y = 400 - r - overBottom;
+        y = 400 - radius - overBottom;
         angle = 2 * M_PI - angle;
     }
     if (overRight > 0) {
-        x = 400 - r - overRight;
+        x = 400 - radius - overRight;
         angle = 3 * M_PI - angle;
     }
     if (overTop > 0) {
-        y = r + overTop;
+        y = radius + overTop;
         angle = 2 * M_PI - angle;
     }
     if (overLeft > 0) {
-        x = r + overLeft;
+        x = radius + overLeft;
         angle = 3 * M_PI - angle;
     }
     position = QPointF(x, y);
@@ -104,19 +104,21 @@ static void referenceStep(QPointF &position, double &angle, const Settings &sett
         return;
     const double incoming = angle;
     angle = 2 * std::atan2(y - node->y(), x - node->x()) - incoming - M_PI;
-    // The contact is at the first t with |start + t move - node| = reach; the rest of the step
-    // goes on from there along the new angle.
+    // The contact is at the first fraction t of the step with |start + t move - node| = reach:
+    // t^2 |move|^2 + 2 t move.(start - node) + |start - node|^2 - reach^2 = 0.
     const QPointF move = position - start;
-    const double a = squared(move);
-    const double b = 2 * QPointF::dotProduct(move, start - *node);
-    const double c = squared(start - *node) - reach * reach;
-    const double t = (-b - std::sqrt(b * b - 4 * a * c)) / (2 * a);
-    const QPointF contact = start + t * move;
-    const double rest = (1 - t) * std::sqrt(a);
+    const QPointF fromNode = start - *node;
+    const double quadratic = squared(move);
+    const double linear = 2 * QPointF::dotProduct(move, fromNode);
+    const double constant = squared(fromNode) - reach * reach;
+    const double discriminant = linear * linear - 4 * quadratic * constant;
+    const double fraction = (-linear - std::sqrt(discriminant)) / (2 * quadratic);
+    const QPointF contact = start + fraction * move;
+    const double rest = (1 - fraction) * std::sqrt(quadratic);
     position = contact + rest * QPointF(std::cos(angle), std::sin(angle));
-    // A step from outside the reach (c >= 0) that would end inside it turns about the normal at
-    // the contact instead; after a wall it came along the segment, not along its angle.
-    if (c >= 0 && squared(position - *node) < reach * reach) {
+    // A step from outside the reach (constant >= 0) that would end inside it turns about the
+    // normal at the contact instead; after a wall it came along the segment, not its angle.
+    if (constant >= 0 && squared(position - *node) < reach * reach) {
         const bool mirrored = overBottom > 0 || overRight > 0 || overTop > 0 || overLeft > 0;
         const double along = mirrored ? std::atan2(move.y(), move.x()) : incoming;
         angle = 2 * std::atan2(contact.y() - node->y(), contact.x() - node->x()) - along - M_PI;
