@@ -44,13 +44,13 @@ private slots:
         QTemporaryDir directory;
         std::mt19937 random(20240611);
         const auto below = [&random](int bound) { return int(random() % unsigned(bound)); };
-        // Either end of the box's range, anywhere, or mostly its lowest twentieth: big discs in
-        // crowds are slow to paint.
+        // Either end of the box's range (one time in twenty), anywhere in it (one in forty), or
+        // else its lowest twentieth: big discs in crowds are slow to paint.
         const auto setAtRandom = [&](QAbstractSpinBox *box) {
             const double lowest = box->property("minimum").toDouble();
             const double span = box->property("maximum").toDouble() - lowest;
             const int pick = below(40);
-            const double fraction = pick < 2 ? pick : below(100001) / (pick < 4 ? 1e5 : 2e6);
+            const double fraction = pick < 2 ? pick : below(100001) / (pick < 3 ? 1e5 : 2e6);
             box->setProperty("value", lowest + span * fraction);
         };
         enum Kind { Gesture, Box, Button, Ticks, Save };
