@@ -174,8 +174,9 @@ private slots:
         // Down by 5 to exactly r from the bottom wall: touching is no crossing.
         QTest::newRow("touching") << 100.0 << QPointF(200, 393) << 180.0
                                   << Doubles{200, 398, M_PI / 2};
-        // Down by 20, the wall mirrors it back onto its start, 13 from the node (225, 375): with
-        // no segment to find a contact on, it turns where it is.
+        // Down by 20, the wall mirrors it back onto its start, 13 below the node (225, 375): with
+        // no segment to find a contact on, it turns where it is, from up (3 pi / 2 after the
+        // mirror) about the normal pi / 2 to 2 (pi / 2) - 3 pi / 2 - pi, pointing down again.
         QTest::newRow("zero-length")
             << 400.0 << QPointF(225, 388) << 180.0 << Doubles{225, 388, -3 * M_PI / 2};
         // Both graze the atom at (125, 75); turned about the normal through the end point they
