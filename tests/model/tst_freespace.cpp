@@ -170,6 +170,9 @@ private slots:
             QCOMPARE_LE(std::abs(density.value(strip) - expected.value(strip)), 0.008);
         const double pressure = model.wallDepthTotal() / (model.elapsedPath() / 100);
         QCOMPARE_LE(std::abs(pressure / model.expectedPressure() - 1), 0.07);
+        // Other strips alone are a new question too.
+        model.setBinsNumber(4);
+        QCOMPARE(model.expectedDensity().size(), 4);
     }
 };
 
