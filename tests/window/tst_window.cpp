@@ -241,35 +241,38 @@ private slots:
         }
     }
     // A name without a suffix takes the chosen type's; replacing asks first, and No goes back
-    // to the dialog.
-    void replacingAsksFirst()
+    // to the dialog; a failed save is told.
+    void savingThroughTheDialog()
     {
         QTemporaryDir folder;
         const QString numbers = folder.filePath("numbers.csv");
         QVERIFY(window->saveTo(numbers));
         tick(1);
-        QStringList met; // each dialog's title or question, in turn
+        QStringList chosenNames{folder.filePath("numbers"), folder.filePath("none/a")};
+        QStringList met; // each dialog's title or message, in turn
         QTimer answering;
         connect(&answering, &QTimer::timeout, this, [&] {
             QWidget *modal = QApplication::activeModalWidget();
-            if (auto *question = qobject_cast<QMessageBox *>(modal)) {
-                met << question->text();
-                question->button(QMessageBox::No)->click();
+            if (auto *message = qobject_cast<QMessageBox *>(modal)) {
+                met << message->text();
+                message->defaultButton()->click();
             } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
                 met << dialog->windowTitle();
-                dialog->selectNameFilter("CSV Data (*.csv)");
-                dialog->selectFile(folder.filePath("numbers"));
-                if (met.size() == 1)
-                    static_cast<QDialog *>(dialog)->accept(); // as the Save button does
-                else
+                if (chosenNames.isEmpty()) {
                     dialog->reject();
+                    return;
+                }
+                dialog->selectNameFilter("CSV Data (*.csv)");
+                dialog->selectFile(chosenNames.takeFirst());
+                static_cast<QDialog *>(dialog)->accept(); // as the Save button does
             }
         });
         answering.start(0);
         click("saveButton");
+        const QString failed = QDir::toNativeSeparators(folder.filePath("none/a.csv"));
         QCOMPARE(met, QStringList({"Save Shot",
                                    "numbers.csv already exists.\nDo you want to replace it?",
-                                   "Save Shot"}));
+                                   "Save Shot", "Could not save the numbers to " + failed + "."}));
         QCOMPARE(contents(numbers), "t,probability\n");
     }
     // A typed number applies on Enter only, the arrows at once; the first Escape drops a
