@@ -46,6 +46,12 @@ class FieldTest : public QObject
         field->setShowBins(settings.shownStrip > 0);
         field->setTrace(settings.trail);
     }
+    // What a preview must leave as it was: the path, the wall hits and the strip times.
+    QVector<double> measurements() const
+    {
+        return model->binAccumulators() +
+               QVector<double>{model->elapsedPath(), model->wallDepthTotal()};
+    }
     // Grey, so that anything the field paints beyond itself would show.
     static QImage blankPicture(const Placement &placement)
     {
@@ -140,11 +146,11 @@ private slots:
         model->step(50); // the preview must restore this state, not the freshly placed one
         const QVector<QPointF> positions = model->electronPositions();
         const QVector<double> directions = model->electronDirections();
-        const double path = model->elapsedPath();
+        const QVector<double> measured = measurements();
         picture(before);
         QImage image = picture(placement);
         QVERIFY(model->electronDirections() == directions);
-        QCOMPARE(model->elapsedPath(), path);
+        QCOMPARE(measurements(), measured);
         QVERIFY(!std::memcmp(model->electronPositions().data(), positions.data(),
                              positions.size() * sizeof(QPointF)));
 

@@ -136,10 +136,13 @@ private slots:
             << "Pressure" << QList<int>{50, 200} << 200 << 197 << 2.2
             << QVector<double>(2, pressure) << Range(0.05, 10) << Range(-0.2, 4.2);
         // A staircase of 2 points per strip, each strip's share of the movers, up to twice the
-        // largest share.
+        // largest share but no higher than 1.
         QTest::newRow("density: four equal strips")
             << "Density" << QList<int>{50, 150, 250, 350} << 100 << 8 << 0.25 << staircase
             << Range(0, 0.999) << Range(0, 0.5);
+        QTest::newRow("density: largest 0.6")
+            << "Density" << QList<int>{50, 150, 350, 360, 370} << 100 << 8 << 0.6 << staircase
+            << Range(0, 0.999) << Range(0, 1);
     }
     void plots()
     {
