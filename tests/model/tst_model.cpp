@@ -242,6 +242,7 @@ private slots:
         // New strips: the density and the strip times start again, the series go on, the
         // expected density is worked out for them.
         const Doubles pressure = model.pressureData();
+        QCOMPARE(model.expectedDensity().size(), 3);
         model.setBinsNumber(5);
         QCOMPARE(model.densityData() + model.binAccumulators(), Doubles(10, 0.0));
         QCOMPARE(model.expectedDensity().size(), 5);
