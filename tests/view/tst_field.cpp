@@ -123,8 +123,8 @@ private slots:
         const Placement projector15HalfPixelIn{1.5, {1, 1}}; // the field at device pixel 1.5
         const Placement projector2{2, {0, 0}};
         QTest::newRow("defaults") << Settings{50, 10, 4, 3, 0, false} << plain << plain;
-        QTest::newRow("spacing 5 radius 400, strips")
-            << Settings{5, 400, 4, 7, 3, false} << plain << plain;
+        QTest::newRow("densest lattice, strips shown")
+            << Settings{5, 2, 4, 7, 3, false} << plain << plain;
         QTest::newRow("defaults at ratio 1.5, moved from ratio 1")
             << Settings{50, 10, 4, 3, 0, false} << projector15 << plain;
         QTest::newRow("atoms across the edges at ratio 1.5, half a device pixel in")
