@@ -86,10 +86,13 @@ private slots:
         QCOMPARE(state(), "stopped Pause disabled");
         check("trailModeCheckBox", false);
         QCOMPARE(state(), "running Pause");
+        click("togglePlayButton");
+        QCOMPARE(state(), "stopped Play");
 
         control<QSpinBox>("binsBox")->setValue(5);
+        click("togglePlayButton");
         tick(3);
-        click("clearButton");
+        click("clearButton"); // stops a running demonstration
         QCOMPARE(state(), "stopped Play");
         QCOMPARE(model().number(), 0);
         QVERIFY(model().timeData().isEmpty());
