@@ -146,6 +146,9 @@ private slots:
         QTest::newRow("density: largest 0.6")
             << "Density" << QList<int>{50, 150, 350, 360, 370} << 100 << 8 << 0.6 << staircase
             << Range(0, 0.999) << Range(0, 1);
+        QTest::newRow("density: no electrons, 0 / 0")
+            << "Density" << QList<int>{} << 100 << 8 << qQNaN() << staircase << Range(0, 0.999)
+            << Range(0, 1);
     }
     void plots()
     {
@@ -207,6 +210,14 @@ private slots:
                                  << "Probability" << QByteArray("png");
         QTest::newRow("unknown format") << "shot.xyz"
                                         << "Probability" << QByteArray();
+        QTest::newRow("probability") << "p.CSV"
+                                     << "Probability"
+                                     << QByteArray("t,probability,expected\n"
+                                                   "0.050000000000000003,0.5,0.32723611810933467\n"
+                                                   "0.25,0.5,0.32723611810933467\n"
+                                                   "0.29999999999999999,0.5,0.32723611810933467\n"
+                                                   "0.34999999999999998,0.5,0.32723611810933467\n"
+                                                   "0.40000000000000002,0.5,0.32723611810933467\n");
         QTest::newRow("density") << "d.csv"
                                  << "Density"
                                  << QByteArray("strip,density,expected\n"
@@ -281,19 +292,22 @@ private slots:
                                    "Save Shot", "Could not save the numbers to " + failed + "."}));
         QCOMPARE(contents(numbers), "t,probability\n");
     }
-    // A typed number applies on Enter only, the arrows at once; the first Escape drops a
-    // half-typed value and leaves the box, the second closes the window.
+    // A typed number of electrons applies on Enter only, adding to those placed; the arrows apply
+    // at once. The first Escape drops a half-typed value and leaves the box, the second closes
+    // the window.
     void typingInBoxes()
     {
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(20, 300));
         QSpinBox *numberBox = control<QSpinBox>("numberBox");
         numberBox->setFocus();
         numberBox->selectAll();
         QTest::keyClicks(numberBox, "20");
-        QCOMPARE(model().number(), 0);
+        QCOMPARE(model().number(), 1);
         QTest::keyClick(numberBox, Qt::Key_Return);
         QCOMPARE(model().number(), 20);
+        QCOMPARE(model().electronPositions().first(), QPointF(20, 300)); // more are added
         QTest::keyClick(numberBox, Qt::Key_Up);
         QCOMPARE(model().number(), 21);
 
