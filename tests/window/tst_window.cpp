@@ -204,7 +204,8 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("mode");
-        QTest::addColumn<QByteArray>("written"); // "" when the save fails, the CSV itself
+        // What is written: "" when the save fails, "png" for a picture, else the CSV itself.
+        QTest::addColumn<QByteArray>("written");
         // Two movers in strips 1 and 2 of 3 after 8 ticks, samples at ticks 1, 5 to 8.
         QTest::newRow("picture") << "shot.png"
                                  << "Probability" << QByteArray("png");
