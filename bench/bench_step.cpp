@@ -1,23 +1,33 @@
-// Cost of one step(50) per electron, set up like the command-line runner.
-// Items are electron-steps, so the reported rate converts straight to
-// nanoseconds per electron-step.
+// Cost of one step(50) per electron, set up like the command-line runner, in
+// either motion. Items are electron-steps, so the reported rate converts
+// straight to nanoseconds per electron-step.
 
 #include "gasmodel.h"
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+
 namespace {
-void stepElectrons(benchmark::State &state)
+struct Setting
 {
-    const int electrons = int(state.range(0));
-    const int bins = int(state.range(1));
+    int side;
+    double atomR;
+    double electronR;
+    double speed;
+};
+
+void runSteps(benchmark::State &state, const Setting &setting, int electrons, int bins, bool exact)
+{
     GasModel model;
     model.setSize(400, 400);
-    model.setSide(50);
-    model.setAtomR(10);
-    model.setElectronR(4);
-    model.setSpeed(100);
+    model.setSide(setting.side);
+    model.setAtomR(setting.atomR);
+    model.setElectronR(setting.electronR);
+    model.setSpeed(setting.speed);
     model.setBinsNumber(bins);
+    model.setMotion(exact ? GasModel::Motion::Exact : GasModel::Motion::Stepwise);
+    std::srand(1);
     model.setNumber(electrons);
 
     for (auto _ : state) {
@@ -30,10 +40,31 @@ void stepElectrons(benchmark::State &state)
         benchmark::Counter(double(state.iterations()) * electrons,
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
+
+// The form's defaults.
+void stepElectrons(benchmark::State &state)
+{
+    runSteps(state, {50, 10, 4, 100}, int(state.range(0)), int(state.range(1)),
+             state.range(2) == 1);
+}
+
+// A tick's model work at the densest lattice and the top speed, with a full box of electrons
+// and the most strips: the atoms as one solid (the default radii), as pockets and narrow
+// channels (radii 2.4 and 1), and as small discs far apart (radii 1 and 0.5).
+void heaviestTick(benchmark::State &state)
+{
+    const double radii[][2] = {{10, 4}, {2.4, 1}, {1, 0.5}};
+    const double *radius = radii[state.range(0)];
+    runSteps(state, {5, radius[0], radius[1], 1000}, 500, 100, state.range(1) == 1);
+}
 } // namespace
 
 BENCHMARK(stepElectrons)
-    ->ArgNames({"electrons", "bins"})
-    ->ArgsProduct({{10, 500, 100000}, {1, 100}});
+    ->ArgNames({"electrons", "bins", "exact"})
+    ->ArgsProduct({{10, 500, 100000}, {1, 100}, {0, 1}});
+BENCHMARK(heaviestTick)
+    ->ArgNames({"radii", "exact"})
+    ->ArgsProduct({{0, 1, 2}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -4,6 +4,12 @@
 #include "gasmodel.h"
 
 namespace {
+// A strip's row name, counted from 1.
+std::string densityName(int strip)
+{
+    return "density_" + std::to_string(strip + 1);
+}
+
 void appendRow(std::string &out, double a, double b, double c)
 {
     out += csvNumber(a);
@@ -56,6 +62,21 @@ std::string expectedRows(const GasModel &model)
     out += row("pressure", model.expectedPressure());
     const QVector<double> density = model.expectedDensity();
     for (int j = 0; j < density.size(); ++j)
-        out += row("density_" + std::to_string(j + 1), density[j]);
+        out += row(densityName(j), density[j]);
+    return out;
+}
+
+std::string summaryRows(const GasModel &model)
+{
+    const auto row = [](const std::string &quantity, GasModel::Measurement measured,
+                        double expected) {
+        return quantity + ',' + csvNumber(measured.value) + ',' +
+               csvNumber(measured.standardError) + ',' + csvNumber(expected) + '\n';
+    };
+    std::string out = row("probability", model.measuredProbability(), model.expectedProbability());
+    out += row("pressure", model.measuredPressure(), model.expectedPressure());
+    const QVector<double> expectedDensity = model.expectedDensity();
+    for (int j = 0; j < expectedDensity.size(); ++j)
+        out += row(densityName(j), model.measuredShare(j), expectedDensity[j]);
     return out;
 }

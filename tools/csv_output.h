@@ -11,6 +11,7 @@ std::string seriesRows(const GasModel &model);    // one per sample
 std::string densityRows(const GasModel &model);   // one per strip, numbered from 1
 std::string positionsRows(const GasModel &model); // one per electron
 std::string expectedRows(const GasModel &model);  // the free space and the expected values
+std::string summaryRows(const GasModel &model);   // each measured value with its error
 
 // A table --output can ask for: its name there, its CSV header line (which
 // --help shows too) and its rows.
@@ -27,6 +28,7 @@ inline constexpr OutputKind outputKinds[] = {
     {"density", "bin,density", densityRows},
     {"positions", "x,y,angle", positionsRows},
     {"expected", "quantity,value", expectedRows},
+    {"summary", "quantity,measured,standard_error,expected", summaryRows},
 };
 
 #endif

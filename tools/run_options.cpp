@@ -35,6 +35,9 @@ const IntegerOption integerOptions[] = {
     {"side", "S", "lattice spacing in pixels", 5, 400, &RunOptions::side},
     {"bins", "B", "vertical strips", 1, maxBins, &RunOptions::bins},
     {"steps", "M", "steps of 50 ms", 0, 100000000, &RunOptions::steps},
+    {"seed", "S",
+     "start of the random placement and directions; 1 gives the program's own electrons", 0,
+     2147483647, &RunOptions::seed},
 };
 
 const RealOption realOptions[] = {
@@ -47,6 +50,9 @@ const RealOption realOptions[] = {
 const QString electronOption = QStringLiteral("electron");
 const QString binIndexOption = QStringLiteral("bin-index");
 const QString outputOption = QStringLiteral("output");
+const QString motionOption = QStringLiteral("motion");
+const QString stepwiseMotion = QStringLiteral("stepwise");
+const QString exactMotion = QStringLiteral("exact");
 
 constexpr int fieldLimit = 399;
 constexpr double maxBearing = 360;
@@ -99,6 +105,8 @@ QString acceptedFor(const QString &name)
         return integerRange(1, maxBins) + QStringLiteral(", at most the bin count");
     if (name == outputOption)
         return outputKindNames();
+    if (name == motionOption)
+        return QStringLiteral("%1 or %2").arg(stepwiseMotion, exactMotion);
     return {};
 }
 
@@ -161,6 +169,15 @@ void declareOptions(QCommandLineParser &parser)
         {binIndexOption,
          describe("selected strip", QStringLiteral("1 ... B"), QString::number(defaults.binIndex)),
          QStringLiteral("K")});
+    parser.addOption(
+        {motionOption,
+         QStringLiteral("how a step moves the electrons: %1 (to the end of the step, then "
+                        "mirrored in the walls crossed and bounced off at most one atom near the "
+                        "end point, as the program does by default) or %2 (along the true path, "
+                        "every wall and atom met in turn, as with the program's Exact collisions "
+                        "box) (default: %1)")
+             .arg(stepwiseMotion, exactMotion),
+         QStringLiteral("RULE")});
     parser.addOption({outputOption, outputDescription(), QStringLiteral("KIND")});
     parser.addOption(helpOption);
     parser.addOption(versionOption);
@@ -305,6 +322,13 @@ QString applyValue(const QString &name, const QString &value, RunOptions &option
     }
     if (name == outputOption)
         return parseOutputKind(value, options.output);
+    if (name == motionOption) {
+        if (value != stepwiseMotion && value != exactMotion)
+            return rejectValue(name, value, QStringLiteral("is not a motion"),
+                               acceptedFor(motionOption));
+        options.exactCollisions = value == exactMotion;
+        return {};
+    }
     if (name == binIndexOption)
         binIndexText = value;
     return {};

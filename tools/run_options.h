@@ -28,6 +28,8 @@ struct RunOptions
     int bins = 3;
     int binIndex = 1; // one-based
     int steps = 100;
+    int seed = 1;                 // rand()'s own start, as in the program, which never seeds it
+    bool exactCollisions = false; // --motion exact
     const OutputKind *output = &outputKinds[0];
 };
 

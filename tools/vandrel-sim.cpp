@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -24,8 +25,10 @@ void setUp(GasModel &model, const RunOptions &options)
     model.setAtomR(options.atomRadius);
     model.setElectronR(options.electronRadius);
     model.setSpeed(options.speed);
+    model.setMotion(options.exactCollisions ? GasModel::Motion::Exact : GasModel::Motion::Stepwise);
     model.setBinsNumber(options.bins);
     model.setBinIndex(options.binIndex - 1);
+    std::srand(unsigned(options.seed));
     model.setNumber(options.electrons);
     for (const PlacedElectron &e : options.placedElectrons)
         model.addElectron(e.x, e.y, GasModel::bearingToAngle(e.bearing));

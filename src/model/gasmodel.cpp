@@ -6,7 +6,11 @@
 
 namespace {
 constexpr double degreesToRadians = 0.017453292519943295;
-}
+// A batch of the measurement gives an error only once it is long enough for an electron to
+// cross the 400-pixel field twice: shorter batches follow each other too closely, and their
+// spread understates the error.
+constexpr double shortestBatch = 800;
+} // namespace
 
 GasModel::GasModel()
     : backgroundBrush(Qt::white, Qt::SolidPattern), trailBrush(Qt::black, Qt::SolidPattern),
@@ -64,6 +68,10 @@ void GasModel::setSpeed(double v)
 {
     speed = v;
 }
+void GasModel::setMotion(Motion m)
+{
+    motionKind = m;
+}
 void GasModel::setShowBins(bool b)
 {
     showBins = b;
@@ -77,8 +85,10 @@ void GasModel::setBinsNumber(int n)
 {
     binsNumber = n;
     binWidth = double(width) / n;
+    stripsPerPixel = 1 / binWidth;
     densityHistogram.fill(0.0, n);
     binTime.fill(0.0, n);
+    stripBatches.restart(elapsed, n, shortestBatch);
 }
 
 // True when (x, y) is farther than atomR + electronR from all four lattice
@@ -103,17 +113,28 @@ void GasModel::setNumber(int n)
         directions.removeLast();
         --count;
     }
+    // Where atoms leave no room at all there is nothing to look for.
+    bool lookFurther = count < n && freeArea() > 0;
     while (count < n) {
         int x = 0;
         int y = 0;
-        // Nine tries for a free spot; on a field covered by atoms the ninth
-        // candidate is used anyway.
-        for (int attempt = 0; attempt < 9; ++attempt) {
+        bool clear = false;
+        // Nine tries for a free spot first, as ever.
+        for (int attempt = 0; attempt < 9 && !clear; ++attempt) {
             x = std::rand() % width;
             y = std::rand() % height;
-            if (isClearOfAtoms(x, y))
-                break;
+            clear = isClearOfAtoms(x, y);
         }
+        // An electron started inside an atom would measure nothing but the atom, so the search
+        // goes on with further draws, keeping the last one if none is free. Free spots too rare
+        // to turn up within the bound are not looked for again in this call: later electrons
+        // take their ninth candidate, as on a field that atoms cover.
+        for (int attempt = 0; lookFurther && !clear && attempt < extraPlacementTries; ++attempt) {
+            x = std::rand() % width;
+            y = std::rand() % height;
+            clear = isClearOfAtoms(x, y);
+        }
+        lookFurther = lookFurther && clear;
         const double angle = randomDirection();
         positions.append(QPointF(x, y));
         directions.append(angle);
@@ -155,6 +176,8 @@ void GasModel::clearStatistics()
     elapsed = 0.0;
     selectedBinTime = 0.0;
     wallDepthSum = 0.0;
+    runBatches.restart(0.0, 2, shortestBatch);
+    stripBatches.restart(0.0, binsNumber, shortestBatch);
 }
 
 // The geometry the settings describe, as the free space takes it; its result is

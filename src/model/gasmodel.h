@@ -1,6 +1,7 @@
 #ifndef VANDREL_GASMODEL_H
 #define VANDREL_GASMODEL_H
 
+#include "batchmeans.h"
 #include "freespace.h"
 
 #include <QBrush>
@@ -52,6 +53,14 @@ public:
     void saveState();
     void restoreState();
 
+    // How a step moves the electrons. Stepwise: to the end of the step first, then mirrored in
+    // the walls crossed and bounced off at most one atom within reach of the end point.
+    // Exact: along the true path, meeting the walls and atoms in the order of time, as often
+    // as the step's length allows.
+    enum class Motion { Stepwise, Exact };
+    void setMotion(Motion m);
+    Motion motion() const { return motionKind; }
+
     void clearStatistics();
     void step(int ms);
 
@@ -59,6 +68,19 @@ public:
     QVector<double> probabilityData() const { return probabilitySeries; }
     QVector<double> pressureData() const { return pressureSeries; }
     QVector<double> densityData() const { return densityHistogram; }
+
+    // What the plots show now, from the running totals since the last reset (which go on past
+    // the last sample), with its standard error by batch means: NaN until the run is long
+    // enough to tell.
+    struct Measurement
+    {
+        double value;
+        double standardError;
+    };
+    Measurement measuredProbability() const;
+    Measurement measuredPressure() const;
+    // One strip's share of the density, counted from 0.
+    Measurement measuredShare(int strip) const;
 
     void paint(QPainter *painter, QPaintEvent *event);
 
@@ -92,6 +114,8 @@ public:
 
     // Samples stop being recorded once the series hold this many.
     static constexpr int maxSamples = 100000;
+    // Draws after the nine usual ones to find an electron a spot clear of the atoms.
+    static constexpr int extraPlacementTries = 10000;
 
 private:
     void applyOriginRule();
@@ -101,8 +125,12 @@ private:
     // Returns whether any wall mirrored the point.
     bool reflectFromWalls(QPointF &p, double &a);
     void collideWithAtom(QPointF &p, double &a, QPointF previous, bool mirroredByWall);
-    void accumulateMove(double x0, double x1, double q);
+    void settleWithinWalls(double &x, double &y, bool atomsApart) const;
+    void flyExactly(QPointF &position, double &angle, double cosA, double sinA, double s, double q);
+    int stripOf(double x) const;
+    void accumulateMove(double x0, double x1, double weight);
     void takeSampleIfDue();
+    void recordBatches();
     void paintField(QPainter *painter, QPaintEvent *event);
     int lastElectronCoveringField() const;
     void paintStrips(QPainter *painter) const;
@@ -124,6 +152,7 @@ private:
     double atomR = 5.0;
     double electronR = 2.0;
     double speed = 100.0;
+    Motion motionKind = Motion::Stepwise;
     int count = 0;
     QVector<double> directions;
     QVector<QPointF> positions;
@@ -134,6 +163,7 @@ private:
     int binsNumber = 0;
     int binIndex = 0;
     double binWidth = 0.0;
+    double stripsPerPixel = 0.0; // 1 / binWidth, to find a strip without dividing
     double elapsed = 0.0;
     double selectedBinTime = 0.0;
     double wallDepthSum = 0.0;
@@ -142,6 +172,10 @@ private:
     QVector<double> probabilitySeries;
     QVector<double> densityHistogram;
     QVector<double> pressureSeries;
+    // The batches behind the standard errors: of the selected strip's time and the wall
+    // depths, and of every strip's time, which starts again with the strips.
+    BatchMeans runBatches;
+    BatchMeans stripBatches;
     // cos and sin of each electron's angle, recomputed only when the angle's bits change.
     QVector<double> cachedAngle;
     QVector<double> cachedCos;

@@ -49,6 +49,11 @@ void GasModel::step(int ms)
             coss[i] = std::cos(a);
             sins[i] = std::sin(a);
         }
+        if (motionKind == Motion::Exact) {
+            flyExactly(positions[i], a, coss[i], sins[i], s, q);
+            directions[i] = a;
+            continue;
+        }
         QPointF next(previous.x() + s * coss[i], previous.y() + s * sins[i]);
         const bool mirroredByWall = reflectFromWalls(next, a);
         collideWithAtom(next, a, previous, mirroredByWall);
@@ -61,6 +66,7 @@ void GasModel::step(int ms)
         return;
     elapsed += s;
     takeSampleIfDue();
+    recordBatches();
 }
 
 // Mirrors the centre in the line at distance r inside each wall it crossed, so

@@ -1,37 +1,51 @@
 #include "gasmodel.h"
 
+#include <algorithm>
 #include <cmath>
 
-namespace {
-// Strip j holds the centres with w*j <= x < w*(j+1). Both bounds are always
-// evaluated, so no branch depends on where a move ends.
-bool inStrip(double x, double w, int j)
+// The strip holding x (w * j <= x < w * (j + 1)); -1 or binsNumber for a centre beyond the
+// walls, which an atom's bounce can leave there.
+int GasModel::stripOf(double x) const
 {
-    return (w * j <= x) & (x < w * (j + 1));
-}
-} // namespace
-
-// A move counts for a strip only when it starts and ends inside it.
-void GasModel::accumulateMove(double x0, double x1, double q)
-{
+    const double guess = x * stripsPerPixel;
+    if (!(guess >= 0.0))
+        return -1;
+    int j = guess < binsNumber ? int(guess) : binsNumber;
+    // The product can round across a strip edge; the bounds decide.
     const double w = binWidth;
-    const int k = binIndex;
-    // A move that leaves its strip adds q * 0 = +0, which changes no sum: narrow
-    // strips make the outcome unpredictable, so it is not branched on.
-    selectedBinTime += q * double(inStrip(x0, w, k) & inStrip(x1, w, k));
-
-    const double guess = std::floor(x0 / w);
-    if (!(guess >= -1.0 && guess <= binsNumber))
-        return;
-    int j = int(guess);
-    // The quotient can round across a strip edge; the bounds decide.
-    if (!(w * j <= x0))
+    if (!(w * j <= x))
         --j;
-    else if (!(x0 < w * (j + 1)))
+    else if (!(x < w * (j + 1)))
         ++j;
-    if (j < 0 || j >= binsNumber)
+    return std::min(j, binsNumber);
+}
+
+// A move from x0 to x1 spends its share of the step, weight, along its chord: each strip the
+// chord crosses gets the part of the weight that lies over it, overlap / |x1 - x0|. A move
+// within one strip, or straight up or down, gives that strip the whole weight.
+void GasModel::accumulateMove(double x0, double x1, double weight)
+{
+    const double low = std::min(x0, x1);
+    const double high = std::max(x0, x1);
+    const int first = stripOf(low);
+    const int last = stripOf(high);
+    if (first == last) {
+        if (first >= 0 && first < binsNumber) {
+            binTime[first] += weight;
+            if (first == binIndex)
+                selectedBinTime += weight;
+        }
         return;
-    binTime[j] += q * double(inStrip(x1, w, j));
+    }
+    const double w = binWidth;
+    const double perPixel = weight / (high - low);
+    for (int j = std::max(first, 0); j <= std::min(last, binsNumber - 1); ++j) {
+        const double overlap = std::min(high, w * (j + 1)) - std::max(low, w * j);
+        const double share = overlap * perPixel;
+        binTime[j] += share;
+        if (j == binIndex)
+            selectedBinTime += share;
+    }
 }
 
 // Samples follow the model clock: the first step after a reset always samples,
@@ -57,4 +71,45 @@ void GasModel::takeSampleIfDue()
         for (int j = 0; j < binsNumber; ++j)
             densityHistogram[j] /= sum;
     }
+}
+
+// Each batch boundary keeps the running totals, so a step costs nothing between boundaries.
+void GasModel::recordBatches()
+{
+    if (runBatches.endsBatch(elapsed))
+        runBatches.record(elapsed, {selectedBinTime, wallDepthSum});
+    if (stripBatches.endsBatch(elapsed))
+        stripBatches.record(elapsed, binTime);
+}
+
+GasModel::Measurement GasModel::measuredProbability() const
+{
+    const auto batchValue = [](double length, const double *amounts) {
+        return amounts[0] / length;
+    };
+    return {selectedBinTime / elapsed, runBatches.standardError(batchValue)};
+}
+
+// As plotted: the depth sum per unit of T, which is a hundredth of the path.
+GasModel::Measurement GasModel::measuredPressure() const
+{
+    const auto batchValue = [](double length, const double *amounts) {
+        return amounts[1] / (length / 100);
+    };
+    return {wallDepthSum / (elapsed / 100), runBatches.standardError(batchValue)};
+}
+
+GasModel::Measurement GasModel::measuredShare(int strip) const
+{
+    if (strip < 0 || strip >= binsNumber)
+        return {std::nan(""), std::nan("")};
+    const int strips = binsNumber;
+    const auto share = [strip, strips](const double *stripTimes) {
+        double sum = 0.0;
+        for (int j = 0; j < strips; ++j)
+            sum += stripTimes[j];
+        return stripTimes[strip] / sum;
+    };
+    const auto batchValue = [&share](double, const double *amounts) { return share(amounts); };
+    return {share(binTime.constData()), stripBatches.standardError(batchValue)};
 }

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <random>
 
 using Doubles = QVector<double>;
 using Points = QVector<QPointF>;
@@ -111,7 +112,8 @@ static void referenceStep(QPointF &position, double &angle, const Settings &sett
     const double quadratic = squared(move);
     const double linear = 2 * QPointF::dotProduct(move, fromNode);
     const double constant = squared(fromNode) - reach * reach;
-    const double discriminant = linear * linear - 4 * quadratic * constant;
+    // A tangent's discriminant can round below 0; its root is the double one.
+    const double discriminant = qMax(0.0, linear * linear - 4 * quadratic * constant);
     const double fraction = (-linear - std::sqrt(discriminant)) / (2 * quadratic);
     const QPointF contact = start + fraction * move;
     const double rest = (1 - fraction) * std::sqrt(quadratic);
@@ -126,23 +128,61 @@ static void referenceStep(QPointF &position, double &angle, const Settings &sett
     }
 }
 
+// How far a centre lies within the reach of the nearest atom, negative outside: the nearest
+// node is a corner of its lattice cell (with origin 25) while the discs leave gaps.
+static double depthInAtoms(const QPointF &centre, const Settings &settings)
+{
+    const double reach = settings.atomR + settings.electronR;
+    const double side = settings.side;
+    const double left = 25 + side * std::floor((centre.x() - 25) / side);
+    const double top = 25 + side * std::floor((centre.y() - 25) / side);
+    double nearest = side;
+    for (double x : {left, left + side})
+        for (double y : {top, top + side})
+            nearest = qMin(nearest, std::hypot(centre.x() - x, centre.y() - y));
+    return reach - nearest;
+}
+
+static int electronsInside(const GasModel &model, const Settings &settings)
+{
+    int inside = 0;
+    for (const QPointF &centre : model.electronPositions())
+        inside += depthInAtoms(centre, settings) > 0;
+    return inside;
+}
+
 class ModelTest : public QObject
 {
     Q_OBJECT
 private slots:
-    // Where atoms cover every spot an electron takes the last of its nine (x, y) tries.
+    void placement_data()
+    {
+        QTest::addColumn<Settings>("settings");
+        QTest::addColumn<int>("inside"); // electrons of 500 starting within an atom's reach
+        // The atoms cover everything: each electron takes the last of its nine (x, y) tries.
+        QTest::newRow("covered") << Settings{5, 400, 400, 1000, 3} << 500;
+        // Pockets between overlapping discs, a third of the spots in nine tries missing them all:
+        // further draws find the pockets.
+        QTest::newRow("pockets") << Settings{20, 9, 3, 100, 3} << 0;
+        QTest::newRow("dense lattice") << Settings{7, 2.4, 1, 100, 3} << 0;
+    }
     void placement()
     {
-        GasModel covered;
-        setUp(covered, {5, 400, 400, 1000, 3});
+        QFETCH(Settings, settings);
+        QFETCH(int, inside);
+        GasModel model;
+        setUp(model, settings);
         std::srand(5);
-        covered.setNumber(1);
+        model.setNumber(500);
+        QCOMPARE(electronsInside(model, settings), inside);
+        if (inside == 0)
+            return;
         std::srand(5);
         for (int draw = 0; draw < 16; ++draw)
             std::rand();
         const int x = std::rand() % 400;
         const int y = std::rand() % 400;
-        QCOMPARE(covered.electronPositions(), Points{QPointF(x, y)});
+        QCOMPARE(model.electronPositions().first(), QPointF(x, y));
     }
     void oneStep_data()
     {
@@ -180,6 +220,174 @@ private slots:
         model.step(50);
         QCOMPARE(flat(model), end);
     }
+    void exactStep_data()
+    {
+        // r = 2, reach 14; nodes at 25 + 50 k (spacing 30: at -5 + 30 k).
+        QTest::addColumn<int>("side");
+        QTest::addColumn<double>("speed");
+        QTest::addColumn<QPointF>("start");
+        QTest::addColumn<double>("bearing");
+        QTest::addColumn<QPointF>("end");
+        QTest::addColumn<double>("angle");
+        QTest::addColumn<double>("depth"); // added to the wall pressure's sum
+        const double root3 = std::sqrt(3.0);
+        // Down into the top of (225, 75) after 6 of 10, back up 4.
+        QTest::newRow("head-on") << 50 << 200.0 << QPointF(225, 55) << 180.0 << QPointF(225, 57)
+                                 << -M_PI / 2 << 0.0;
+        // Right, 7 above the centre of (225, 75): contact at x = 225 - 7 sqrt 3 after
+        // 25 - 7 sqrt 3, where the normal lies 30 degrees above the horizontal, and the rest of
+        // the 20, 7 sqrt 3 - 5, up and back at 120 degrees from the right.
+        QTest::newRow("glancing") << 50 << 400.0 << QPointF(200, 68) << 90.0
+                                  << QPointF(227.5 - 10.5 * root3, 57.5 + 2.5 * root3)
+                                  << -2 * M_PI / 3 << 0.0;
+        // Down 11 onto (225, 125), up 22 onto (225, 75), down the last 17 of 50.
+        QTest::newRow("two atoms")
+            << 50 << 1000.0 << QPointF(225, 100) << 180.0 << QPointF(225, 106) << M_PI / 2 << 0.0;
+        // Into the corner where the lines r inside the right and bottom walls meet, after
+        // 8 sqrt 2 of 20, then straight back; each wall's depth is the rest times cos 45.
+        QTest::newRow("corner") << 50 << 400.0 << QPointF(390, 390) << 135.0
+                                << QPointF(406 - 10 * M_SQRT2, 406 - 10 * M_SQRT2) << -3 * M_PI / 4
+                                << 20 * M_SQRT2 - 16;
+        // Placed 5 from the node (225, 75), well inside its reach: out of it without a turn.
+        QTest::newRow("leaving an atom")
+            << 50 << 400.0 << QPointF(225, 70) << 0.0 << QPointF(225, 50) << -M_PI / 2 << 0.0;
+        // Left along y = 35: the atom at (-5, 25), outside the field, reaches x = -5 + sqrt 96,
+        // before the line x = 2; the normal there is (sqrt 96, 10) / 14, the rest sqrt 96 - 7.
+        const double chord = std::sqrt(96.0);
+        const double rest = chord - 7;
+        QTest::newRow("atom outside the field")
+            << 30 << 200.0 << QPointF(12, 35) << 270.0
+            << QPointF(-5 + chord - rest / 49, 35 + rest * 5 * chord / 49)
+            << std::atan2(5 * chord, -1) << 0.0;
+    }
+    // Single steps along the true path, worked out by hand.
+    void exactStep()
+    {
+        QFETCH(int, side);
+        QFETCH(double, speed);
+        QFETCH(QPointF, start);
+        QFETCH(double, bearing);
+        QFETCH(QPointF, end);
+        QFETCH(double, angle);
+        QFETCH(double, depth);
+        GasModel model;
+        setUp(model, {side, 12, 2, speed, 3});
+        model.setMotion(GasModel::Motion::Exact);
+        model.addElectron(start.x(), start.y(), GasModel::bearingToAngle(bearing));
+        model.step(50);
+        const QPointF reached = model.electronPositions().first();
+        QVERIFY2(std::hypot(reached.x() - end.x(), reached.y() - end.y()) < 1e-9,
+                 qPrintable(QString("ended at %1, %2").arg(reached.x()).arg(reached.y())));
+        QCOMPARE(model.electronDirections().first(), angle);
+        QCOMPARE(model.wallDepthTotal() + 1, depth + 1); // fuzzy, also where it should be 0
+    }
+    void stripShares_data()
+    {
+        QTest::addColumn<int>("strips");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("bearing");
+        QTest::addColumn<double>("speed");
+        QTest::addColumn<int>("firstStrip"); // counted from 0, and the selected one
+        QTest::addColumn<Doubles>("shares"); // of the step, from the first strip on
+        // One electron far from the atoms at 25 + 400 k, moving along y = 200.
+        QTest::newRow("within a strip") << 3 << 50.0 << 90.0 << 100.0 << 0 << Doubles{5};
+        QTest::newRow("across an edge") << 4 << 98.0 << 90.0 << 100.0 << 0 << Doubles{2, 3};
+        QTest::newRow("leftwards") << 4 << 103.0 << 270.0 << 100.0 << 0 << Doubles{2, 3};
+        QTest::newRow("across narrow strips")
+            << 100 << 198.0 << 90.0 << 400.0 << 49 << Doubles{2, 4, 4, 4, 4, 2};
+        // The lower edge belongs to the strip.
+        QTest::newRow("straight up on an edge") << 100 << 200.0 << 0.0 << 100.0 << 50 << Doubles{5};
+    }
+    // A move spends its share of the step along its chord, in either motion.
+    void stripShares()
+    {
+        QFETCH(int, strips);
+        QFETCH(double, x);
+        QFETCH(double, bearing);
+        QFETCH(double, speed);
+        QFETCH(int, firstStrip);
+        QFETCH(Doubles, shares);
+        Doubles expected(strips, 0.0);
+        std::copy(shares.begin(), shares.end(), expected.begin() + firstStrip);
+        for (GasModel::Motion motion : {GasModel::Motion::Stepwise, GasModel::Motion::Exact}) {
+            GasModel model;
+            setUp(model, {400, 1, 1, speed, strips});
+            model.setMotion(motion);
+            model.setBinIndex(firstStrip);
+            model.addElectron(x, 200, GasModel::bearingToAngle(bearing));
+            model.step(50);
+            QCOMPARE(model.binAccumulators(), expected);
+            QCOMPARE(model.selectedBinAccumulator(), shares.first());
+        }
+    }
+    void exactRuns_data()
+    {
+        QTest::addColumn<Settings>("settings");
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<bool>("meetsExpected"); // within four standard errors
+        QTest::newRow("defaults") << defaults << 4000 << true;
+        // Pockets between overlapping discs hold their electrons for good, so that the
+        // measurement depends on where they were placed.
+        QTest::newRow("pockets, fast") << Settings{20, 9, 3, 1000, 100} << 400 << false;
+        QTest::newRow("dense lattice") << Settings{7, 2.4, 1, 300, 10} << 600 << false;
+    }
+    // 500 random electrons along their true paths: never into an atom's reach or beyond a wall
+    // line, never farther than the step; a preview now and then changes nothing; the
+    // measurement meets the expected values within its errors.
+    void exactRuns()
+    {
+        QFETCH(Settings, settings);
+        QFETCH(int, steps);
+        QFETCH(bool, meetsExpected);
+        GasModel model;
+        GasModel previewed;
+        for (GasModel *m : {&model, &previewed}) {
+            setUp(*m, settings);
+            m->setMotion(GasModel::Motion::Exact);
+            std::srand(1);
+            m->setNumber(500);
+        }
+        const double stepLength = settings.speed / 20;
+        const double r = settings.electronR;
+        const double reach = settings.atomR + r;
+        for (int step = 0; step < steps; ++step) {
+            const Points before = model.electronPositions();
+            model.step(50);
+            const Points &after = model.electronPositions();
+            for (int i = 0; i < 500; ++i) {
+                QVERIFY(depthInAtoms(after[i], settings) < 1e-9 * reach);
+                QVERIFY(r <= after[i].x() && after[i].x() <= 400 - r);
+                QVERIFY(r <= after[i].y() && after[i].y() <= 400 - r);
+                // One placed across a wall starts its first step on the wall line.
+                const bool startedWithin = r <= qMin(before[i].x(), before[i].y()) &&
+                                           qMax(before[i].x(), before[i].y()) <= 400 - r;
+                const QPointF moved = after[i] - before[i];
+                QVERIFY(!startedWithin ||
+                        std::hypot(moved.x(), moved.y()) <= stepLength * (1 + 1e-12));
+            }
+            previewed.step(50);
+            if (step % 97 == 0) {
+                previewed.saveState();
+                previewed.setPreviewing(true);
+                for (int tick = 0; tick < 60; ++tick)
+                    previewed.step(50);
+                previewed.setPreviewing(false);
+                previewed.restoreState();
+            }
+        }
+        QCOMPARE(flat(previewed), flat(model));
+        QCOMPARE(statistics(previewed), statistics(model));
+        if (!meetsExpected)
+            return;
+        const QVector<double> shares = model.expectedDensity();
+        const QVector<QPair<GasModel::Measurement, double>> measured{
+            {model.measuredProbability(), model.expectedProbability()},
+            {model.measuredPressure(), model.expectedPressure()},
+            {model.measuredShare(1), shares[1]},
+            {model.measuredShare(2), shares[2]}};
+        for (const auto &[measurement, expected] : measured)
+            QVERIFY(std::abs(measurement.value - expected) < 4 * measurement.standardError);
+    }
     void agreesWithTheRules_data()
     {
         QTest::addColumn<Settings>("settings"); // side, atomR, electronR, speed, strips
@@ -198,8 +406,9 @@ private slots:
         model.setNumber(500);
         Points positions = model.electronPositions();
         Doubles angles = model.electronDirections();
-        // A move counts for a strip, an equal share of the step, if it starts and ends there.
-        const double stepLength = 50 * settings.speed / 1000;
+        // Each move spends an equal share of the step along its chord: each strip gets the part
+        // over it, a move straight up or down the whole share.
+        const double share = 50 * settings.speed / 1000 / 500;
         const double stripWidth = 400.0 / settings.strips;
         Doubles stripTimes(settings.strips, 0.0);
         for (int step = 0; step < 3000; ++step) {
@@ -207,18 +416,65 @@ private slots:
             model.step(50);
             for (int i = 0; i < positions.size(); ++i) {
                 referenceStep(positions[i], angles[i], settings);
-                const QPointF start = before[i];
-                const QPointF end = model.electronPositions()[i];
-                // An atom's bounce can carry a centre past the wall line, even past x = 400.
-                const int strip = int(start.x() / stripWidth);
-                if (strip < settings.strips && stripWidth * strip <= qMin(start.x(), end.x()) &&
-                    qMax(start.x(), end.x()) < stripWidth * (strip + 1))
-                    stripTimes[strip] += stepLength / 500;
+                const double low = qMin(before[i].x(), positions[i].x());
+                const double high = qMax(before[i].x(), positions[i].x());
+                for (int strip = 0; strip < settings.strips; ++strip) {
+                    const double left = stripWidth * strip;
+                    const double right = stripWidth * (strip + 1);
+                    if (low == high && left <= low && low < right)
+                        stripTimes[strip] += share;
+                    else if (low < right && left < high)
+                        stripTimes[strip] +=
+                            share * (qMin(high, right) - qMax(low, left)) / (high - low);
+                }
             }
         }
         QCOMPARE(flat(model), flat(positions, angles));
-        QCOMPARE(model.binAccumulators(), stripTimes);
+        for (int strip = 0; strip < settings.strips; ++strip)
+            QCOMPARE(model.binAccumulators()[strip], stripTimes[strip]);
         QCOMPARE(model.selectedBinAccumulator(), stripTimes[settings.strips / 2]);
+    }
+    void standardErrors_data()
+    {
+        QTest::addColumn<double>("correlation"); // of each value with the one before
+        // Values x of variance v: independent, their mean's error is sqrt(v / n); with each
+        // x = c x_before + e (e uniform, variance 1 / 12), v = (1 / 12) / (1 - c^2) and the
+        // error sqrt(v (1 + c) / (1 - c) / n).
+        QTest::newRow("independent") << 0.0;
+        QTest::newRow("correlated over 19 steps") << 0.9;
+    }
+    void standardErrors()
+    {
+        QFETCH(double, correlation);
+        const int steps = 100000;
+        BatchMeans batches;
+        batches.restart(0, 1, 100);
+        std::mt19937 random(7);
+        double x = 0;
+        double total = 0;
+        for (int step = 1; step <= steps; ++step) {
+            x = correlation * x + (random() / 4294967296.0 - 0.5);
+            total += x;
+            if (batches.endsBatch(step))
+                batches.record(step, {total});
+        }
+        // Batches start at 4 steps, the shortest 100 / 32 in whole steps, and each time 32 of
+        // them merge into 16 of twice the length: at the end 24 of 4 * 2^10.
+        QCOMPARE(batches.completeBatches(), 24);
+        QCOMPARE(batches.batchLength(), 4096.0);
+        const double variance = 1.0 / 12 / (1 - correlation * correlation);
+        const double error = std::sqrt(variance * (1 + correlation) / (1 - correlation) / steps);
+        const double estimated =
+            batches.standardError([](double length, const double *sum) { return *sum / length; });
+        // From 24 batches the estimate itself scatters by about 15 %; the error of single
+        // values, blind to the correlation, would be 0.23 of it.
+        QVERIFY2(estimated > 0.5 * error && estimated < 1.5 * error,
+                 qPrintable(QString::number(estimated / error)));
+        // Until the batches reach the shortest length that tells, there is no error.
+        batches.restart(0, 1, 1e6);
+        for (int step = 1; step <= steps; ++step)
+            batches.record(step, {0.0});
+        QVERIFY(std::isnan(batches.standardError([](double, const double *) { return 0.0; })));
     }
     // The sampling clock at the default speed, its cap, and what each reset clears.
     void samplesAndResets()
