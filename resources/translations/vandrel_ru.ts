@@ -283,5 +283,49 @@ Do you want to replace it?</source>
         <source>Save Shot</source>
         <translation>Сохранить снимок</translation>
     </message>
+    <message>
+        <source>Move the electrons along their true paths, meeting every wall and atom in turn, as often as a step allows. Unchecked, each step moves first and then reflects from the walls and from at most one atom near where it ends. Switching starts the measurement again.</source>
+        <translation>Электроны движутся по своим истинным путям и встречают каждую стенку и каждый атом по очереди, сколько бы их ни было за шаг. Без отметки каждый шаг сначала переносит электрон, а затем отражает его от стенок и не более чем от одного атома вблизи конца шага. Переключение начинает измерение заново.</translation>
+    </message>
+    <message>
+        <source>Exact collisions</source>
+        <translation>Точные столкновения</translation>
+    </message>
+    <message>
+        <source>The value measured since the last Clear or reset, with its standard error; with the expected value shown, also that value and how many standard errors the measurement lies from it.</source>
+        <translation>Значение, измеренное с последней очистки или сброса, со стандартной ошибкой; если показано ожидаемое значение — также оно и то, на сколько стандартных ошибок от него отстоит измерение.</translation>
+    </message>
+    <message>
+        <source>Start the measurement and the plot again; the electrons stay where they are and keep moving.</source>
+        <translation>Начать измерение и график заново; электроны остаются на своих местах и продолжают движение.</translation>
+    </message>
+    <message>
+        <source>Reset statistics</source>
+        <translation>Сбросить статистику</translation>
+    </message>
+    <message>
+        <source>P = %1 ± %2</source>
+        <translation>P = %1 ± %2</translation>
+    </message>
+    <message>
+        <source>p = %1 ± %2</source>
+        <translation>p = %1 ± %2</translation>
+    </message>
+    <message>
+        <source>Strip %1: %2 ± %3</source>
+        <translation>Полоса %1: %2 ± %3</translation>
+    </message>
+    <message>
+        <source>%1, no room for electrons</source>
+        <translation>%1, нет места для электронов</translation>
+    </message>
+    <message>
+        <source>%1, expected %2 (%3 σ)</source>
+        <translation>%1, ожидается %2 (%3 σ)</translation>
+    </message>
+    <message>
+        <source>%1, expected %2</source>
+        <translation>%1, ожидается %2</translation>
+    </message>
 </context>
 </TS>

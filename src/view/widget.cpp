@@ -96,6 +96,13 @@ void Widget::clear()
     model->clearStatistics();
 }
 
+// The trail preview shows the paths of the motion now chosen.
+void Widget::setExactCollisions(bool on)
+{
+    model->setMotion(on ? GasModel::Motion::Exact : GasModel::Motion::Stepwise);
+    repaint();
+}
+
 void Widget::mousePressEvent(QMouseEvent *event)
 {
     pressPoint = dragPoint = event->position().toPoint();

@@ -34,6 +34,7 @@ public slots:
     void setDefaultRandom(bool);
     void setTrace(bool);
     void clear();
+    void setExactCollisions(bool);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

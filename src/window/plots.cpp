@@ -146,4 +146,5 @@ void Window::replot()
     }
     plot->yAxis->setRange(left.lower, left.upper);
     plot->replot();
+    showReadout(shownCurve);
 }

@@ -48,6 +48,10 @@ Window::Window(QWidget *parent) : QMainWindow(parent), ui(new Ui::Window)
 
     pushInitialValues();
 
+    // The read-out keeps its line while empty, so the plot does not jump when it fills.
+    ui->readoutLabel->setMinimumHeight(ui->readoutLabel->fontMetrics().height());
+    ui->readoutLabel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+
     setMinimumHeight(minimumWindowHeight);
     adjustSize();
 }
@@ -64,6 +68,8 @@ void Window::connectControls()
     connect(ui->clearButton, &QPushButton::clicked, this, &Window::clearSettings);
     connect(ui->saveButton, &QPushButton::clicked, this, &Window::saveShot);
     connect(ui->trailModeCheckBox, &QCheckBox::toggled, this, &Window::trailMode);
+    connect(ui->resetStatisticsButton, &QPushButton::clicked, this, &Window::resetStatistics);
+    connect(ui->exactCollisionsCheckBox, &QCheckBox::toggled, this, &Window::setExactCollisions);
     // The electrons box and the field's count follow each other both ways.
     connect(widget, &Widget::numberChanged, ui->numberBox, &QSpinBox::setValue);
     connect(ui->numberBox, &QSpinBox::valueChanged, widget, &Widget::setNumber);
@@ -168,8 +174,22 @@ void Window::clearSettings()
     ui->numberBox->setValue(0);
     timer->stop();
     updateTogglePlayButton();
+    resetStatistics();
+}
+
+// A new measurement from the electrons as they are, without the start-up transient of
+// hand-placed ones; the motion runs on or stays paused.
+void Window::resetStatistics()
+{
     model.clearStatistics();
     resetPlot();
+}
+
+// The two motions measure differently: a plot mixing them would mean nothing.
+void Window::setExactCollisions(bool on)
+{
+    widget->setExactCollisions(on);
+    resetStatistics();
 }
 
 // Back to the empty plot of the start, shown at once: an old curve over an
@@ -183,6 +203,7 @@ void Window::resetPlot()
     plot->xAxis->setRange(0, 1000);
     plot->yAxis->setRange(0, 1);
     plot->replot();
+    ui->readoutLabel->clear();
 }
 
 // Escape ends the demonstration, except while a number is being typed: there

@@ -47,6 +47,8 @@ public slots:
     void updateTogglePlayButton();
     void updateBinsNumber(int);
     void trailMode(bool active);
+    void resetStatistics();
+    void setExactCollisions(bool on);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -62,6 +64,7 @@ private:
     void connectControls();
     void pushInitialValues();
     void resetPlot();
+    void showReadout(const PlottedCurve &curve);
 
     Ui::Window *ui;
     GasModel model;

@@ -1,0 +1,25 @@
+#ifndef VANDREL_READOUT_H
+#define VANDREL_READOUT_H
+
+#include <QString>
+
+// A measured value and its standard error as physicists write them: the error to two
+// significant digits, the value to the same decimal place (0.31874 ± 0.00213 gives 0.3187 and
+// 0.0021). An error of 0 leaves the value with four significant digits and the error "0"; an
+// unknown (NaN) error the same with "—".
+struct RoundedMeasurement
+{
+    QString value;
+    QString error;
+    int decimals; // of the value: negative when it is rounded to tens or more
+};
+RoundedMeasurement roundedMeasurement(double value, double error);
+
+// Another number to the decimal place of a rounded measurement.
+QString withDecimals(double number, int decimals);
+
+// How many standard errors the value lies from the expected one, to one decimal, with its
+// sign: "−0.9", "+1.3", "0.0".
+QString distanceInErrors(double value, double expected, double error);
+
+#endif
