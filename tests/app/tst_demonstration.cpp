@@ -103,7 +103,7 @@ private slots:
     void demonstrationBehindTheMenu()
     {
         Language language;
-        language.use(Language::remembered());
+        language.use(Language::Code::Russian);
         Window window;
         window.setLanguage(&language);
         window.showFullScreen();
@@ -136,10 +136,9 @@ private slots:
         click(menu, "languageButton");
         QCOMPARE(shownTexts(),
                  QStringList({"User Guide", "Cancel", "Pause", "Main Menu", "Русский"}));
+        QCOMPARE(Language::remembered(), std::optional(Language::Code::English));
         click(menu, "languageButton");
         QCOMPARE(shownTexts(), russian);
-        click(menu, "languageButton");
-        QCOMPARE(Language::remembered(), Language::Code::English);
         QSettings().clear();
         QCOMPARE(window.gasModel().electronPositions(), electrons);
         click(menu, "goButton");
@@ -153,30 +152,41 @@ private slots:
     {
         QTest::addColumn<QString>("asked"); // by --lang; empty: not given
         QTest::addColumn<QString>("remembered");
+        QTest::addColumn<QString>("desktop"); // the desktop's locale
         QTest::addColumn<QString>("started");
-        QTest::newRow("nothing chosen yet") << ""
-                                            << ""
-                                            << "ru";
-        QTest::newRow("remembered") << ""
-                                    << "en"
-                                    << "en";
+        QTest::newRow("first start, English desktop") << ""
+                                                      << ""
+                                                      << "en_GB"
+                                                      << "en";
+        QTest::newRow("first start, no locale") << ""
+                                                << ""
+                                                << "C"
+                                                << "ru";
+        QTest::newRow("remembered over the desktop") << ""
+                                                     << "ru"
+                                                     << "en_US"
+                                                     << "ru";
         QTest::newRow("--lang for this start") << "ru"
                                                << "en"
+                                               << "en_GB"
                                                << "ru";
         QTest::newRow("--lang unknown") << "de"
                                         << "en"
+                                        << "ru_RU"
                                         << "en";
     }
     void languageAtStart()
     {
         QFETCH(QString, asked);
         QFETCH(QString, remembered);
+        QFETCH(QString, desktop);
         QFETCH(QString, started);
         QSettings().setValue("language", remembered);
         QString complaint;
         const std::optional<QString> option =
             asked.isEmpty() ? std::nullopt : std::optional<QString>(asked);
-        QCOMPARE(Language::nameOf(Language::forStart(option, &complaint)), started);
+        QCOMPARE(Language::nameOf(Language::forStart(option, &complaint, QLocale(desktop))),
+                 started);
         QCOMPARE(complaint.isEmpty(), asked != "de");
         QSettings().clear();
     }
