@@ -60,6 +60,7 @@ private:
     bool agreesToReplace(const QString &fileName);
     QAbstractSpinBox *spinBoxBeingEdited() const;
     void connectControls();
+    void addShortcuts();
     void pushInitialValues();
     void resetPlot();
 
