@@ -77,8 +77,9 @@ private slots:
         QTest::keyClick(&menu, Qt::Key_Escape);
         QCOMPARE(hiddenWhenAsking, QVector<bool>{true});
     }
-    // At its own size where the screen has room; elsewhere within the screen, OK in reach, the
-    // lines wrapped where they would not fit and the rest scrolling.
+    // At its own size where the screen has room, whole from a 1024 x 768 projector up; elsewhere
+    // within the screen, so that OK stays in reach, the lines wrapped where they would not fit
+    // and the rest scrolling.
     void guideFitsTheScreen()
     {
         Introb menu;
@@ -93,8 +94,8 @@ private slots:
         QCOMPARE(guide->width() == 1047, labScreen);
         QVERIFY(text->width() >= longestLine || (!labScreen && text->wordWrap()));
         QVERIFY(screen.contains(guide->geometry()));
-        const QWidget *ok = guide->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
-        QVERIFY(screen.contains(QRect(ok->mapToGlobal(QPoint(0, 0)), ok->size())));
+        const QScrollBar *scrolling = guide->findChild<QScrollArea *>()->verticalScrollBar();
+        QVERIFY(screen.height() < 768 || !scrolling->isVisible());
     }
     // Going to the demonstration and back never disturbs it, nor does the corner button, which
     // retells every open window at once, Qt's own texts too; the choice is there at the next
