@@ -80,7 +80,8 @@ pressure on the walls and the density across the strips.
 Electrons are placed with the mouse; the lattice spacing, the radii, the
 speed and the direction are set on a form, and a trail mode shows where
 every electron will be over the next three seconds. The program opens full
-screen on a menu in Russian, with an English interface to choose.
+screen on a menu, in English on an English desktop and in Russian otherwise,
+with the other language one click away.
 
 The package also holds vandrel-sim, which runs the same model without a
 window and prints the numbers behind the plots as CSV.]])

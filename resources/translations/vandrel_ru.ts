@@ -10,10 +10,18 @@
     <message>
         <source>Authors of the program:
 
-The Vandrel Gas project team</source>
+The Vandrel Gas project team
+
+Version %1
+Free software under the GNU General Public License,
+version 3 or later (GPL-3.0-or-later).</source>
         <translation>Авторы программы:
 
-Команда проекта «Газ Вандреля»</translation>
+Команда проекта «Газ Вандреля»
+
+Версия %1
+Свободная программа под лицензией GNU General Public License
+версии 3 или более поздней (GPL-3.0-or-later).</translation>
     </message>
 </context>
 <context>
@@ -27,18 +35,18 @@ The Vandrel Gas project team</source>
 and bounce off the atoms and the walls of the field.
 
 Control:
-&quot;Play&quot;: once the settings are chosen, press it and watch the gas on the field; press it again to pause the motion.
-&quot;Clear&quot;: remove all electrons from the field.
-&quot;Save&quot;: save a picture of the field or the numbers of the plot to a file.
+&quot;Play&quot; (Space): once the settings are chosen, press it and watch the gas on the field; press it again to pause the motion.
+&quot;Clear&quot;: remove all electrons from the field and start the plots afresh.
+&quot;Save&quot; (Ctrl+S): save a picture of the field or, with the CSV file type, the numbers of the plot.
 &quot;Trail mode&quot;: stop the motion and show the paths the electrons will take; not recommended with more than 10 electrons.
+F1 shows this guide. Escape leaves the program; while you type in a box, it only drops the typing.
 
-Settings:
-&quot;Electrons&quot;: the number of electrons on the field.
+Settings (lengths in pixels, the field being 400 × 400; rest the mouse on a setting to see its range):
+&quot;Electrons&quot;: the number of electrons on the field, 0 to 500.
 Electrons can also be placed with the mouse: click on the field, or hold the button and move the cursor to aim the electron.
 &quot;Side&quot;: the distance between the centres of neighbouring atoms.
-&quot;Atom Radius&quot;: the radius of the atoms.
-&quot;Electron Radius&quot;: the radius of the electrons.
-&quot;Speed&quot;: the speed of the electrons.
+&quot;Atom Radius&quot;, &quot;Electron Radius&quot;: the radii of the atoms and of the electrons.
+&quot;Speed&quot;: the speed of the electrons, in pixels per second.
 &quot;Default direction&quot;: the direction of a clicked electron, in degrees clockwise from straight up;
 it has no effect while &quot;Random default direction&quot; is checked.
 
@@ -47,53 +55,50 @@ Probability Estimation:
 &quot;Bin to estimate P&quot;: the strip whose probability is plotted, highlighted in light blue.
 &quot;Show bins&quot;: show the strips and the chosen strip on the field.
 
-Plots:
-Below the field, a plot shows one of three quantities: the pressure of the gas on the walls, the probability of finding
-an electron in the chosen strip, or the density of the electrons across the strips.
-The plot is updated at every step while the electrons move.
-
-Expected values and the numbers of the plot:
-&quot;Show expected value&quot;: show as a dashed line the value the plot approaches.
-It is the value for electrons spread evenly over the space free of atoms and flying in all directions alike.
-At high speed the measurement drifts away from it: an electron&apos;s step becomes comparable with the gaps between the atoms.
-&quot;Save&quot; with the CSV file type writes the numbers of the plot: the time and the value, or for the density the strip number
-and the density; with the line shown, the expected value too.
+Plots, below the field:
+&quot;Probability&quot;: the probability of finding an electron in the chosen strip.
+&quot;Pressure&quot;: the sum of the depths by which the electrons overshot the walls, per unit of T.
+&quot;Density&quot;: each strip&apos;s share of the electrons, the shares summing to 1, drawn over the field&apos;s width from 0 to 1.
+T is model time, not a temperature: the path each electron has flown, divided by 100.
+The plots average everything since the last &quot;Clear&quot;, so after a change of settings they mix the old and the new.
+&quot;Show expected value&quot;: a dashed line at the value the plot approaches for electrons spread evenly over the space
+free of atoms and flying in all directions alike; at high speed the measurement drifts away from it.
 
 Projector:
 To enlarge the whole program, start it with &quot;Enlarged (for a projector)&quot; from the desktop menu
 or with the environment variable QT_SCALE_FACTOR=1.5 (or 2).</source>
-        <translation>Программа демонстрирует модель газа Вандреля: электроны движутся среди неподвижных атомов решётки и отражаются от атомов и от стенок поля.
+        <translation>Программа демонстрирует модель газа Вандреля: лёгкие частицы, электроны, летят по прямым среди неподвижных атомов решётки
+и отражаются от атомов и от стенок поля.
 
 Управление:
-«Запуск» — после ввода всех настроек нажмите эту кнопку и наблюдайте за процессом на поле; повторное нажатие приостанавливает движение.
-«Очистить» — удалить все электроны с поля.
-«Сохранить» — сохранить изображение поля или числа графика в файл.
-«Показать траектории» — остановить движение электронов и показать их траектории; не рекомендуется, если электронов больше 10.
+«Запуск» (пробел) — после ввода настроек нажмите эту кнопку и наблюдайте за газом на поле; повторное нажатие приостанавливает движение.
+«Очистить» — удалить все электроны с поля и начать графики заново.
+«Сохранить» (Ctrl+S) — сохранить изображение поля или, с типом файла CSV, числа графика.
+«Показать траектории» — остановить движение и показать пути электронов; не рекомендуется, если электронов больше 10.
+F1 открывает это руководство. Escape завершает программу, а во время ввода числа только отменяет ввод.
 
-Настройки:
-«Электроны» — число электронов на поле.
-Электроны можно ставить на поле и кнопкой мыши; если провести курсор в нужную сторону, не отпуская кнопку, электрон полетит туда после запуска.
-«Расстояние» — расстояние между центрами атомов.
-«Радиус атома» — радиус атомов решётки.
-«Радиус электрона» — радиус электронов.
-«Скорость» — скорость движения электронов.
-«Направление» — угол направления движения электронов; не действует, пока отмечено «Выбирать направление случайно».
+Настройки (длины в пикселях, поле 400 × 400; наведите мышь на настройку, чтобы увидеть её пределы):
+«Электроны» — число электронов на поле, от 0 до 500.
+Электроны можно ставить и мышью: щёлкните по полю или, не отпуская кнопку, проведите курсором туда, куда электрон полетит.
+«Расстояние» — расстояние между центрами соседних атомов.
+«Радиус атома», «Радиус электрона» — радиусы атомов и электронов.
+«Скорость» — скорость электронов в пикселях в секунду.
+«Направление» — направление электрона, поставленного щелчком, в градусах по часовой стрелке от направления вверх;
+не действует, пока отмечено «Выбирать направление случайно».
 
 Оценка плотности:
-«Отрезки» — разбить плоскость поля на введённое число отрезков.
-«Индекс отрезка» — выделить выбранный отрезок голубым цветом.
+«Отрезки» — разбить поле на введённое число равных вертикальных отрезков.
+«Индекс отрезка» — отрезок, вероятность для которого строится на графике; на поле он выделен голубым цветом.
 «Показать разбиение на отрезки» — показать на поле отрезки и выбранный отрезок.
 
-Графики:
-Под полем строится график одной из трёх величин на выбор: давления частиц газа, вероятности или плотности их распределения.
-График обновляется на каждом шаге, пока электроны движутся.
-
-Ожидаемые значения и числа графика:
-«Показать ожидаемое значение» — показать штриховой линией, к чему стремится график.
-Ожидаемое значение рассчитано для электронов, равномерно заполняющих место, свободное от атомов, и летящих во все стороны.
-При большой скорости измерения отходят от ожидаемых значений: шаг электрона становится сравним с промежутками между атомами.
-«Сохранить» с типом файла CSV — записать числа графика: время и значение, для плотности — номер отрезка и плотность;
-если линия показана, в файл войдёт и ожидаемое значение.
+Графики под полем:
+«Вероятность» — вероятность найти электрон в выбранном отрезке.
+«Давление» — сумма глубин, на которые электроны заходили за стенки, на единицу T.
+«Плотность» — доля электронов в каждом отрезке (сумма долей равна 1) по ширине поля от 0 до 1.
+T — модельное время, а не температура: путь, пройденный каждым электроном, делённый на 100.
+Графики усредняют всё, что было после последнего нажатия «Очистить», поэтому после смены настроек в них смешаны старое и новое.
+«Показать ожидаемое значение» — штриховая линия на уровне, к которому стремится график для электронов, равномерно
+заполняющих место, свободное от атомов, и летящих во все стороны; при большой скорости измерения от него отходят.
 
 Проектор:
 Чтобы увеличить всю программу, запустите её пунктом «Крупно (для проектора)» в меню рабочего стола
@@ -133,22 +138,22 @@ Laboratory</source>
         <translation>Кафедра теоретической физики</translation>
     </message>
     <message>
-        <source>Computer Demonstrations</source>
-        <translation>Компьютерные демонстрации</translation>
-    </message>
-    <message>
-        <source>for the lecture course</source>
-        <translation>к лекционному курсу</translation>
-    </message>
-    <message>
-        <source>statistical physics</source>
-        <translation>статистическая физика</translation>
-    </message>
-    <message>
         <source>Kinetic Theory
 Laboratory</source>
         <translation>Лаборатория
 кинетической теории</translation>
+    </message>
+    <message>
+        <source>Computer demonstrations</source>
+        <translation>Компьютерные демонстрации</translation>
+    </message>
+    <message>
+        <source>for the lecture course on</source>
+        <translation>к лекционному курсу</translation>
+    </message>
+    <message>
+        <source>Statistical Physics</source>
+        <translation>статистическая физика</translation>
     </message>
 </context>
 <context>
@@ -161,7 +166,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&lt;i&gt;Click on the field to add an electron, then drag the cursor to set the direction vector or just click to use default direction.&lt;/i&gt;</source>
-        <translation>&lt;i&gt;Нажмите на поле с атомами чтобы добавить электрон, проведите курсором по полю, чтобы задать направление.&lt;i&gt;</translation>
+        <translation>&lt;i&gt;Нажмите на поле с атомами чтобы добавить электрон, проведите курсором по полю, чтобы задать направление.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>Atom Radius:</source>
@@ -322,6 +327,78 @@ Do you want to replace it?</source>
     <message>
         <source>%1, expected %2 (%3 σ)</source>
         <translation>%1, ожидается %2 (%3 σ)</translation>
+    </message>
+    <message>
+        <source>Number of electrons on the field: 0 to 500.
+A typed number applies when you press Enter.</source>
+        <translation>Число электронов на поле: от 0 до 500.
+Введённое число применяется по нажатию Enter.</translation>
+    </message>
+    <message>
+        <source>Distance between the centres of neighbouring atoms: 5 to 400 pixels.</source>
+        <translation>Расстояние между центрами соседних атомов: от 5 до 400 пикселей.</translation>
+    </message>
+    <message>
+        <source>Radius of the atoms: 0.1 to 400 pixels.</source>
+        <translation>Радиус атомов: от 0,1 до 400 пикселей.</translation>
+    </message>
+    <message>
+        <source>Radius of the electrons: 0.1 to 400 pixels.</source>
+        <translation>Радиус электронов: от 0,1 до 400 пикселей.</translation>
+    </message>
+    <message>
+        <source>Speed of the electrons: 0.1 to 1000 pixels per second.</source>
+        <translation>Скорость электронов: от 0,1 до 1000 пикселей в секунду.</translation>
+    </message>
+    <message>
+        <source>Direction of an electron placed by a click on the field:
+0 to 360 degrees clockwise from up (90 points right).</source>
+        <translation>Направление электрона, поставленного щелчком по полю:
+от 0 до 360 градусов по часовой стрелке от направления вверх (90 — вправо).</translation>
+    </message>
+    <message>
+        <source>Give every electron placed by a click on the field
+a random direction instead of the default one.</source>
+        <translation>Давать каждому электрону, поставленному щелчком по полю,
+случайное направление вместо заданного.</translation>
+    </message>
+    <message>
+        <source>Number of equal vertical strips the field is cut into: 1 to 100.</source>
+        <translation>Число равных вертикальных отрезков, на которые делится поле: от 1 до 100.</translation>
+    </message>
+    <message>
+        <source>The strip whose probability is plotted, counted from the left:
+1 to the number of strips.</source>
+        <translation>Отрезок, вероятность для которого строится на графике, считая слева:
+от 1 до числа отрезков.</translation>
+    </message>
+    <message>
+        <source>Draw the strips on the field, the chosen one in light blue.</source>
+        <translation>Показать отрезки на поле, выбранный — голубым цветом.</translation>
+    </message>
+    <message>
+        <source>Plot the probability of finding an electron in the chosen strip
+against model time T.</source>
+        <translation>График вероятности найти электрон в выбранном отрезке
+в зависимости от модельного времени T.</translation>
+    </message>
+    <message>
+        <source>Plot the sum of the depths by which the electrons overshot the walls,
+per unit of model time T.</source>
+        <translation>График суммы глубин, на которые электроны заходили за стенки,
+на единицу модельного времени T.</translation>
+    </message>
+    <message>
+        <source>Plot each strip&apos;s share of the electrons (the shares sum to 1)
+across the field&apos;s width, from 0 to 1.</source>
+        <translation>График доли электронов в каждом отрезке (сумма долей равна 1)
+по ширине поля от 0 до 1.</translation>
+    </message>
+    <message>
+        <source>Draw as a dashed line the value the plot approaches
+for electrons spread evenly over the space free of atoms.</source>
+        <translation>Показать штриховой линией значение, к которому стремится график,
+для электронов, равномерно заполняющих место, свободное от атомов.</translation>
     </message>
     <message>
         <source>%1, expected %2</source>

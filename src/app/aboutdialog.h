@@ -8,8 +8,9 @@ namespace Ui {
 class AboutDialog;
 }
 
-// The authors list: one fixed text and an OK button. Shown modeless by the
-// intro menu; OK or Escape only hides it, so the same object is shown again later.
+// The authors list with the version and the licence, and an OK button. Shown
+// modeless by the intro menu; OK or Escape only hides it, so the same object is
+// shown again later.
 class AboutDialog : public QDialog
 {
     Q_OBJECT
@@ -22,6 +23,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void showVersion();
+
     std::unique_ptr<Ui::AboutDialog> ui;
 };
 

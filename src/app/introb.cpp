@@ -26,7 +26,7 @@ Introb::Introb(QWidget *parent) : QWidget(parent), ui(new Ui::Introb)
     connect(ui->goButton, &QPushButton::clicked, this, &QWidget::close);
     connect(ui->exitButton, &QPushButton::clicked, this, &Introb::closeAll);
     connect(ui->authorsButton, &QPushButton::clicked, about, &QWidget::show);
-    connect(ui->infoButton, &QPushButton::clicked, desc, &QWidget::show);
+    connect(ui->infoButton, &QPushButton::clicked, this, &Introb::showGuide);
 }
 
 Introb::~Introb() = default;
@@ -36,6 +36,13 @@ void Introb::setLanguage(Language *newLanguage)
     language = newLanguage;
     connect(ui->languageButton, &QPushButton::clicked, language, &Language::switchToOther);
     showLanguageButton();
+}
+
+void Introb::showGuide()
+{
+    desc->show();
+    desc->raise();
+    desc->activateWindow();
 }
 
 void Introb::closeAll()
@@ -50,6 +57,8 @@ void Introb::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape)
         closeAll();
+    else if (event->key() == Qt::Key_F1)
+        showGuide();
     // Other keys are swallowed on purpose: the menu has no further shortcuts.
 }
 

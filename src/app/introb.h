@@ -27,6 +27,8 @@ public:
 
     // The language the corner button switches; without one it stays hidden.
     void setLanguage(Language *language);
+    // The user guide in front, also while the menu itself is hidden.
+    void showGuide();
 
 signals:
     // Asks the main window to close; emitted after the menu has hidden itself.

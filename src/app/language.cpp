@@ -47,13 +47,13 @@ std::optional<Language::Code> Language::fromName(const QString &name)
     return std::nullopt;
 }
 
-Language::Code Language::remembered()
+std::optional<Language::Code> Language::remembered()
 {
-    const QString name = QSettings().value(settingsKey).toString();
-    return fromName(name).value_or(Code::Russian);
+    return fromName(QSettings().value(settingsKey).toString());
 }
 
-Language::Code Language::forStart(const std::optional<QString> &asked, QString *complaint)
+Language::Code Language::forStart(const std::optional<QString> &asked, QString *complaint,
+                                  const QLocale &desktop)
 {
     if (asked) {
         if (const std::optional<Code> language = fromName(*asked))
@@ -62,7 +62,14 @@ Language::Code Language::forStart(const std::optional<QString> &asked, QString *
             QStringLiteral("--lang: '%1' is not a language of the program; accepted: %2, %3")
                 .arg(*asked, nameOf(Code::English), nameOf(Code::Russian));
     }
-    return remembered();
+    if (const std::optional<Code> language = remembered())
+        return *language;
+    // The desktop's first interface language (LANGUAGE, else LC_ALL, LC_MESSAGES or LANG);
+    // "C", no locale at all or any other language starts the lesson in Russian.
+    const QStringList desktopLanguages = desktop.uiLanguages();
+    const bool english = !desktopLanguages.isEmpty() &&
+                         QLocale(desktopLanguages.first()).language() == QLocale::English;
+    return english ? Code::English : Code::Russian;
 }
 
 void Language::switchToOther()

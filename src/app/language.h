@@ -1,6 +1,7 @@
 #ifndef VANDREL_LANGUAGE_H
 #define VANDREL_LANGUAGE_H
 
+#include <QLocale>
 #include <QObject>
 #include <QTranslator>
 
@@ -9,7 +10,7 @@
 // The interface language: the program's own translation table and Qt's (for
 // the file dialog and the message boxes), installed together. Changing them
 // makes Qt send every window a LanguageChange event, so everything open
-// follows at once. Russian unless the user has chosen otherwise.
+// follows at once. Russian unless the user or an English desktop says otherwise.
 class Language : public QObject
 {
     Q_OBJECT
@@ -28,11 +29,13 @@ public:
     // Its name on the command line and in the settings, and back.
     static QString nameOf(Code language);
     static std::optional<Code> fromName(const QString &name);
-    // The language chosen in the last switch of any earlier run.
-    static Code remembered();
+    // The language chosen in the last switch of any earlier run, if any was.
+    static std::optional<Code> remembered();
     // The language to start in: the one --lang asks for when it names one,
-    // else the remembered one; what --lang gave that names none is reported.
-    static Code forStart(const std::optional<QString> &asked, QString *complaint);
+    // else the remembered one, else English on a desktop that speaks English
+    // and Russian on any other; what --lang gave that names none is reported.
+    static Code forStart(const std::optional<QString> &asked, QString *complaint,
+                         const QLocale &desktop = QLocale::system());
 
 public slots:
     // The user's switch, remembered for the next start.

@@ -8,8 +8,18 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QSaveFile>
+#include <QSettings>
 
 namespace {
+const QString folderKey = QStringLiteral("saveFolder");
+
+// Where the last save went, kept across runs; else the working folder.
+QString folderToSaveIn()
+{
+    const QString remembered = QSettings().value(folderKey).toString();
+    return QFileInfo(remembered).isDir() ? remembered : QDir::currentPath();
+}
+
 bool isNumbersFile(const QString &fileName)
 {
     return QFileInfo(fileName).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0;
@@ -31,7 +41,7 @@ void Window::saveShot()
 {
     const QString pictureFilter = tr("PNG Images (*.png)");
     const QString numbersFilter = tr("CSV Data (*.csv)");
-    QString name = QDir::currentPath();
+    QString name = folderToSaveIn();
     QString filter = pictureFilter;
     for (;;) {
         name = QFileDialog::getSaveFileName(this, saveCaption(), name,
@@ -45,8 +55,10 @@ void Window::saveShot()
         if (!QFileInfo::exists(name) || agreesToReplace(name))
             break;
     }
-    if (saveTo(name))
+    if (saveTo(name)) {
+        QSettings().setValue(folderKey, QFileInfo(name).absolutePath());
         return;
+    }
     const QString shownName = QDir::toNativeSeparators(name);
     QMessageBox::warning(this, saveCaption(),
                          isNumbersFile(name)

@@ -6,6 +6,7 @@
 
 #include <QIcon>
 #include <QKeyEvent>
+#include <QShortcut>
 #include <QTimer>
 #include <qcustomplot.h>
 
@@ -42,6 +43,7 @@ Window::Window(QWidget *parent) : QMainWindow(parent), ui(new Ui::Window)
 
     wasPlaying = false;
     connectControls();
+    addShortcuts();
 
     plot->xAxis->setRange(0, 1000);
     plot->yAxis->setRange(0, 1);
@@ -241,4 +243,19 @@ void Window::changeEvent(QEvent *event)
         showPlayButtonText();
     }
     QMainWindow::changeEvent(event);
+}
+
+// Space plays or pauses, Ctrl+S saves, F1 shows the guide. Through the
+// buttons, so that Space does nothing while trail mode disables Play; a spin
+// box with the focus keeps its Space, as it sees the key before any shortcut.
+void Window::addShortcuts()
+{
+    // A click on the field takes the focus from a box, so that Space plays again.
+    widget->setFocusPolicy(Qt::ClickFocus);
+    auto *playKey = new QShortcut(Qt::Key_Space, this);
+    playKey->setAutoRepeat(false); // a held key toggles once
+    connect(playKey, &QShortcut::activated, ui->togglePlayButton, &QAbstractButton::click);
+    connect(new QShortcut(Qt::CTRL | Qt::Key_S, this), &QShortcut::activated, ui->saveButton,
+            &QAbstractButton::click);
+    connect(new QShortcut(Qt::Key_F1, this), &QShortcut::activated, intro, &Introb::showGuide);
 }

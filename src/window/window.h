@@ -62,6 +62,7 @@ private:
     bool agreesToReplace(const QString &fileName);
     QAbstractSpinBox *spinBoxBeingEdited() const;
     void connectControls();
+    void addShortcuts();
     void pushInitialValues();
     void resetPlot();
     void showReadout(const PlottedCurve &curve);

@@ -38,6 +38,12 @@ class WindowTest : public QObject
         control<QAbstractButton>(box)->setChecked(checked);
     }
     void click(const QString &button) { control<QAbstractButton>(button)->click(); }
+    // Shown and given the keyboard, as the shortcuts need.
+    bool shownActive()
+    {
+        window->show();
+        return QTest::qWaitForWindowActive(window.get());
+    }
     const GasModel &model() const { return window->gasModel(); }
     QCustomPlot *plot() const { return control<QCustomPlot>(QString()); }
     void tick(int times)
@@ -67,6 +73,12 @@ class WindowTest : public QObject
     }
 
 private slots:
+    void initTestCase()
+    {
+        // The remembered save folder goes to a test folder, not the user's settings.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().clear();
+    }
     void init()
     {
         window = std::make_unique<Window>();
@@ -76,13 +88,17 @@ private slots:
     // A user through the states, from the form's defaults to Clear.
     void session()
     {
+        QVERIFY(shownActive());
         QCOMPARE(state(), "stopped Play");
         QCOMPARE(model().binAccumulators().size(), 3); // the model starts from the form
         QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(50, 50));
         QCOMPARE(control<QSpinBox>("numberBox")->value(), 1);
-        click("togglePlayButton");
+        // The click took the focus from the electrons box, which would keep a Space; Space
+        // plays through the play button, so not while trail mode disables it.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QCOMPARE(state(), "running Pause");
         check("trailModeCheckBox", true); // the disabled button keeps its text
+        QTest::keyClick(field, Qt::Key_Space);
         QCOMPARE(state(), "stopped Pause disabled");
         check("trailModeCheckBox", false);
         QCOMPARE(state(), "running Pause");
@@ -259,15 +275,19 @@ private slots:
         }
     }
     // A name without a suffix takes the chosen type's; replacing asks first, and No goes back
-    // to the dialog; a failed save is told.
+    // to the dialog; a failed save is told. Ctrl+S opens the dialog, in the folder saved to
+    // last, in the next run too.
     void savingThroughTheDialog()
     {
         QTemporaryDir folder;
         const QString numbers = folder.filePath("numbers.csv");
         QVERIFY(window->saveTo(numbers));
         tick(1);
-        QStringList chosenNames{folder.filePath("numbers"), folder.filePath("none/a")};
+        QVERIFY(shownActive());
+        QStringList chosenNames{folder.filePath("numbers"), folder.filePath("other"),
+                                folder.filePath("none/a")};
         QStringList met; // each dialog's title or message, in turn
+        QString openedIn;
         QTimer answering;
         connect(&answering, &QTimer::timeout, this, [&] {
             QWidget *modal = QApplication::activeModalWidget();
@@ -276,35 +296,36 @@ private slots:
                 message->defaultButton()->click();
             } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
                 met << dialog->windowTitle();
-                if (chosenNames.isEmpty()) {
-                    dialog->reject();
-                    return;
-                }
+                openedIn = dialog->directory().path();
                 dialog->selectNameFilter("CSV Data (*.csv)");
                 dialog->selectFile(chosenNames.takeFirst());
                 static_cast<QDialog *>(dialog)->accept(); // as the Save button does
             }
         });
         answering.start(0);
+        QTest::keyClick(field, Qt::Key_S, Qt::ControlModifier);
+        window = std::make_unique<Window>();
         click("saveButton");
         const QString failed = QDir::toNativeSeparators(folder.filePath("none/a.csv"));
-        QCOMPARE(met, QStringList({"Save Shot",
-                                   "numbers.csv already exists.\nDo you want to replace it?",
-                                   "Save Shot", "Could not save the numbers to " + failed + "."}));
+        QCOMPARE(met,
+                 QStringList(
+                     {"Save Shot", "numbers.csv already exists.\nDo you want to replace it?",
+                      "Save Shot", "Save Shot", "Could not save the numbers to " + failed + "."}));
         QCOMPARE(contents(numbers), "t,probability\n");
+        QCOMPARE(openedIn, folder.path());
     }
     // A typed number of electrons applies on Enter only, adding to those placed; the arrows apply
     // at once. The first Escape drops a half-typed value and leaves the box, the second closes
     // the window.
     void typingInBoxes()
     {
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(shownActive());
         QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(20, 300));
         QSpinBox *numberBox = control<QSpinBox>("numberBox");
         numberBox->setFocus();
         numberBox->selectAll();
-        QTest::keyClicks(numberBox, "20");
+        QTest::keyClicks(numberBox, "2 0"); // the box keeps the Space: no Play
+        QCOMPARE(state(), "stopped Play");
         QCOMPARE(model().number(), 1);
         QTest::keyClick(numberBox, Qt::Key_Return);
         QCOMPARE(model().number(), 20);
