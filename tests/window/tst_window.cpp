@@ -1,3 +1,4 @@
+#include "readout.h"
 #include "widget.h"
 #include "window.h"
 
@@ -45,6 +46,7 @@ class WindowTest : public QObject
         return QTest::qWaitForWindowActive(window.get());
     }
     const GasModel &model() const { return window->gasModel(); }
+    QString readout() const { return control<QLabel>("readoutLabel")->text(); }
     QCustomPlot *plot() const { return control<QCustomPlot>(QString()); }
     void tick(int times)
     {
@@ -108,6 +110,23 @@ private slots:
         control<QSpinBox>("binsBox")->setValue(5);
         click("togglePlayButton");
         tick(3);
+        // A new measurement, with the electrons where they are and the motion running on; the
+        // other motion starts one too.
+        const QVector<QPointF> electrons = model().electronPositions();
+        QVERIFY(!readout().isEmpty());
+        click("resetStatisticsButton");
+        QCOMPARE(state(), "running Pause");
+        QCOMPARE(model().electronPositions(), electrons);
+        QVERIFY(model().timeData().isEmpty());
+        QCOMPARE(plot()->graphCount(), 0);
+        QCOMPARE(readout(), QString());
+        tick(1);
+        check("exactCollisionsCheckBox", true);
+        QCOMPARE(model().motion(), GasModel::Motion::Exact);
+        QVERIFY(model().timeData().isEmpty());
+        QCOMPARE(readout(), QString());
+        QCOMPARE(state(), "running Pause");
+        tick(3);
         click("clearButton"); // stops a running demonstration
         QCOMPARE(state(), "stopped Play");
         QCOMPARE(model().number(), 0);
@@ -122,6 +141,52 @@ private slots:
                 [&] { stripsWhenIndexChanged << model().binAccumulators().size(); });
         control<QSpinBox>("binsBox")->setValue(2);
         QCOMPARE(stripsWhenIndexChanged, QVector<int>{5});
+    }
+    void roundedReadout_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("error");
+        QTest::addColumn<QString>("shown"); // value and error
+        QTest::addColumn<double>("expected");
+        QTest::addColumn<QString>("distance"); // in errors
+        QTest::newRow("two digits of the error")
+            << 0.31874 << 0.00213 << "0.3187 ± 0.0021" << 0.3206 << "−0.9";
+        QTest::newRow("error above the value")
+            << 0.0012 << 0.0034 << "0.0012 ± 0.0034" << 0.0 << "+0.4";
+        QTest::newRow("error in tens") << 428.86 << 123.4 << "430 ± 120" << 428.86 << "0.0";
+        QTest::newRow("rounding adds a digit") << 0.3 << 0.0996 << "0.30 ± 0.10" << 0.1 << "+2.0";
+        QTest::newRow("error 0") << 0.5 << 0.0 << "0.5000 ± 0" << 0.5 << QString();
+        QTest::newRow("no error yet") << 428.86 << qQNaN() << "428.9 ± —" << 0.0 << QString();
+    }
+    void roundedReadout()
+    {
+        QFETCH(double, value);
+        QFETCH(double, error);
+        QFETCH(QString, shown);
+        QFETCH(double, expected);
+        QFETCH(QString, distance);
+        const RoundedMeasurement rounded = roundedMeasurement(value, error);
+        QCOMPARE(rounded.value + " ± " + rounded.error, shown);
+        if (error > 0)
+            QCOMPARE(distanceInErrors(value, expected, error), distance);
+    }
+    // Once the run is long enough for batches of the shortest length that tells, the read-out
+    // gives the error and the distance from the expected value in errors.
+    void readoutOfALongRun()
+    {
+        check("exactCollisionsCheckBox", true);
+        check("expectedCheckBox", true);
+        control<QDoubleSpinBox>("speedBox")->setValue(1000);
+        control<QSpinBox>("numberBox")->setValue(30);
+        tick(255);
+        QCOMPARE(readout().section(',', 0, 0).section(' ', 3), "± —");
+        tick(1);
+        const QRegularExpression withError(
+            "^P = 0\\.\\d+ ± 0\\.\\d+, expected 0\\.\\d+ \\([+−]?\\d+\\.\\d σ\\)$");
+        QVERIFY2(withError.match(readout()).hasMatch(), qPrintable(readout()));
+        control<QDoubleSpinBox>("electronRadBox")->setValue(200);
+        tick(1);
+        QVERIFY2(readout().endsWith(", no room for electrons"), qPrintable(readout()));
     }
     void plots_data()
     {
