@@ -84,8 +84,9 @@ private slots:
         // side, atomR, electronR, speed, strips, selected strip
         QTest::addColumn<QVector<double>>("settings");
         QTest::addColumn<int>("ticks");
+        QTest::addColumn<bool>("exact");
         QTest::newRow("soak past the sample cap")
-            << QVector<double>{50, 10, 4, 100, 3, 2} << 101000;
+            << QVector<double>{50, 10, 4, 100, 3, 2} << 101000 << true;
         // Every corner of the settings form, the selected strip one of the strips.
         const double lowest[] = {5, 0.1, 0.1, 0.1, 1, 1};
         const double highest[] = {400, 400, 400, 1000, 100, 100};
@@ -93,19 +94,23 @@ private slots:
             QVector<double> settings;
             for (int i = 0; i < 6; ++i)
                 settings.append(corner & 1 << i ? highest[i] : lowest[i]);
-            if (settings[5] <= settings[4])
-                QTest::addRow("%g %g %g %g %g %g", settings[0], settings[1], settings[2],
-                              settings[3], settings[4], settings[5])
-                    << settings << 1000;
+            for (bool exact : {false, true}) {
+                if (settings[5] <= settings[4])
+                    QTest::addRow("%g %g %g %g %g %g%s", settings[0], settings[1], settings[2],
+                                  settings[3], settings[4], settings[5], exact ? " exact" : "")
+                        << settings << 1000 << exact;
+            }
         }
     }
-    // 500 electrons at the settings, then the plot and the trail preview; never shown, so
-    // repaints cost nothing.
+    // 500 electrons at the settings in either motion, then the plot and the trail preview;
+    // never shown, so repaints cost nothing.
     void longRuns()
     {
         QFETCH(QVector<double>, settings);
         QFETCH(int, ticks);
+        QFETCH(bool, exact);
         Window window;
+        window.findChild<QCheckBox *>("exactCollisionsCheckBox")->setChecked(exact);
         window.findChild<QCheckBox *>("showBinsBox")->setChecked(true);
         const char *boxes[] = {"sideBox",  "atomRadBox", "electronRadBox",
                                "speedBox", "binsBox",    "binIndexBox"};
