@@ -49,6 +49,9 @@ Electrons can also be placed with the mouse: click on the field, or hold the but
 &quot;Speed&quot;: the speed of the electrons, in pixels per second.
 &quot;Default direction&quot;: the direction of a clicked electron, in degrees clockwise from straight up;
 it has no effect while &quot;Random default direction&quot; is checked.
+&quot;Exact collisions&quot;: unchecked, a step moves each electron first, then mirrors it in the walls it crossed and bounces it
+off at most one atom near where it ended, so fast electrons can pass through atoms and the pressure is a few per cent off;
+checked, every electron follows its true path, meeting walls and atoms in turn. Switching starts the measurement again.
 
 Probability Estimation:
 &quot;Bins&quot;: divide the field into this number of equal vertical strips.
@@ -60,9 +63,13 @@ Plots, below the field:
 &quot;Pressure&quot;: the sum of the depths by which the electrons overshot the walls, per unit of T.
 &quot;Density&quot;: each strip&apos;s share of the electrons, the shares summing to 1, drawn over the field&apos;s width from 0 to 1.
 T is model time, not a temperature: the path each electron has flown, divided by 100.
-The plots average everything since the last &quot;Clear&quot;, so after a change of settings they mix the old and the new.
+The plots average everything since the last &quot;Clear&quot; or &quot;Reset statistics&quot;, so after a change of settings they mix the old and the new.
+&quot;Reset statistics&quot;: start the measurement and the plot again; the electrons stay where they are and keep moving.
+The line under the buttons gives the plotted value with its standard error, from the spread of 16 to 32 consecutive parts
+of the run (&quot;± —&quot; until each part lets an electron fly 800 pixels); with the expected value shown, also that value
+and how many errors (σ) the measurement lies from it.
 &quot;Show expected value&quot;: a dashed line at the value the plot approaches for electrons spread evenly over the space
-free of atoms and flying in all directions alike; at high speed the measurement drifts away from it.
+free of atoms and flying in all directions alike; without &quot;Exact collisions&quot; the measurement drifts away from it at high speed.
 
 Projector:
 To enlarge the whole program, start it with &quot;Enlarged (for a projector)&quot; from the desktop menu
@@ -85,6 +92,10 @@ F1 открывает это руководство. Escape завершает �
 «Скорость» — скорость электронов в пикселях в секунду.
 «Направление» — направление электрона, поставленного щелчком, в градусах по часовой стрелке от направления вверх;
 не действует, пока отмечено «Выбирать направление случайно».
+«Точные столкновения» — без отметки шаг сначала переносит электрон, затем отражает его от пересечённых стенок и не более
+чем от одного атома у конца шага, поэтому быстрые электроны могут пролетать сквозь атомы, а давление отличается
+на несколько процентов; с отметкой каждый электрон летит по истинному пути, встречая стенки и атомы по очереди.
+Переключение начинает измерение заново.
 
 Оценка плотности:
 «Отрезки» — разбить поле на введённое число равных вертикальных отрезков.
@@ -96,9 +107,14 @@ F1 открывает это руководство. Escape завершает �
 «Давление» — сумма глубин, на которые электроны заходили за стенки, на единицу T.
 «Плотность» — доля электронов в каждом отрезке (сумма долей равна 1) по ширине поля от 0 до 1.
 T — модельное время, а не температура: путь, пройденный каждым электроном, делённый на 100.
-Графики усредняют всё, что было после последнего нажатия «Очистить», поэтому после смены настроек в них смешаны старое и новое.
+Графики усредняют всё, что было после последнего нажатия «Очистить» или «Сбросить статистику», поэтому после смены настроек
+в них смешаны старое и новое.
+«Сбросить статистику» — начать измерение и график заново; электроны остаются на местах и продолжают движение.
+Строка под кнопками даёт измеренное значение со стандартной ошибкой, найденной по разбросу 16–32 последовательных частей
+измерения («± —», пока в каждой части электрон не пролетит 800 пикселей); если показано ожидаемое значение, также его
+и то, на сколько ошибок (σ) от него отстоит измерение.
 «Показать ожидаемое значение» — штриховая линия на уровне, к которому стремится график для электронов, равномерно
-заполняющих место, свободное от атомов, и летящих во все стороны; при большой скорости измерения от него отходят.
+заполняющих место, свободное от атомов, и летящих во все стороны; без «Точных столкновений» при большой скорости измерения от него отходят.
 
 Проектор:
 Чтобы увеличить всю программу, запустите её пунктом «Крупно (для проектора)» в меню рабочего стола
