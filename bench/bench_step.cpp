@@ -57,8 +57,32 @@ void heaviestTick(benchmark::State &state)
     const double *radius = radii[state.range(0)];
     runSteps(state, {5, radius[0], radius[1], 1000}, 500, 100, state.range(1) == 1);
 }
+// Typing 500 into the electrons box: the defaults; pockets between overlapping discs (nine
+// tries miss them a third of the time); a field the atoms cover (no search); and free spots so
+// rare (a thousandth of the field) that the search nearly exhausts its bound for each one.
+void placeElectrons(benchmark::State &state)
+{
+    const Setting settings[] = {
+        {50, 10, 4, 100}, {20, 9, 3, 100}, {5, 10, 4, 100}, {400, 277.5, 0.1, 100}};
+    const Setting &setting = settings[state.range(0)];
+    for (auto _ : state) {
+        GasModel model;
+        model.setSize(400, 400);
+        model.setSide(setting.side);
+        model.setAtomR(setting.atomR);
+        model.setElectronR(setting.electronR);
+        model.setBinsNumber(3);
+        std::srand(1);
+        model.setNumber(500);
+        benchmark::DoNotOptimize(model.electronPositions().data());
+    }
+}
 } // namespace
 
+BENCHMARK(placeElectrons)
+    ->ArgNames({"setting"})
+    ->DenseRange(0, 3)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(stepElectrons)
     ->ArgNames({"electrons", "bins", "exact"})
     ->ArgsProduct({{10, 500, 100000}, {1, 100}, {0, 1}});

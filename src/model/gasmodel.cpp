@@ -96,11 +96,18 @@ void GasModel::setBinsNumber(int n)
 bool GasModel::isClearOfAtoms(double x, double y) const
 {
     const double reach = atomR + electronR;
+    // Outside these bounds the rounded root surely lies on the same side of reach; they only
+    // spare the square root, which placement takes thousands of times where spots are rare.
+    const double surelyClear = reach * reach * (1 + 0x1p-40);
+    const double surelyWithin = reach * reach * (1 - 0x1p-40);
     const std::array<QPointF, 4> nodes = surroundingNodes(x, y);
     for (const QPointF &node : nodes) {
         const double dx = node.x() - x;
         const double dy = node.y() - y;
-        if (!(std::sqrt(dx * dx + dy * dy) > reach))
+        const double d2 = dx * dx + dy * dy;
+        if (d2 > surelyClear)
+            continue;
+        if (d2 < surelyWithin || !(std::sqrt(d2) > reach))
             return false;
     }
     return true;
