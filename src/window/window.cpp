@@ -168,6 +168,9 @@ void Window::updateBinsNumber(int n)
 {
     ui->binIndexBox->setMaximum(n);
     widget->setBinsNumber(n);
+    // New strips start the density afresh; a paused plot of the old ones would contradict them.
+    if (ui->plotDensityButton->isChecked())
+        replot();
 }
 
 void Window::clearSettings()

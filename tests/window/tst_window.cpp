@@ -274,8 +274,14 @@ private slots:
         QCOMPARE(plot()->yAxis->label(), "pressure");
         check("expectedCheckBox", true);
         QCOMPARE(plot()->graphCount(), 2);
+        // New strips start the density afresh, and its read-out with them.
+        check("plotDensityButton", true);
+        QVERIFY(!readout().isEmpty());
+        control<QSpinBox>("binsBox")->setValue(4);
+        QCOMPARE(plot()->graph(0)->data()->size(), 8);
+        QCOMPARE(readout(), QString());
         click("clearButton"); // back to the empty plot of the start
-        QCOMPARE(redraws.size(), 3);
+        QCOMPARE(redraws.size(), 5);
         QCOMPARE(plot()->graphCount(), 0);
         QCOMPARE(plot()->yAxis->label(), QString());
         QCOMPARE(rangeOf(plot()->xAxis), Range(0, 1000));
