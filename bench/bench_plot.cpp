@@ -1,6 +1,8 @@
 // Plot costs under the offscreen platform once the model has recorded all the
-// samples it ever keeps: a replot in each mode, and a whole tick (the field's
-// step and repaint, then the replot) at the defaults with 500 electrons.
+// samples it ever keeps: a replot in each mode, the read-out's measurement, and a
+// whole tick (the field's step and repaint, then the replot) at the defaults with
+// 500 electrons.
+#include "readout.h"
 #include "widget.h"
 #include "window.h"
 
@@ -103,6 +105,22 @@ void plainRebuildProbability(benchmark::State &state)
     }
 }
 
+// The read-out's own work on every tick, past the sample cap: the measured values with their
+// errors from the batches, rounded and written out for each mode.
+void readout(benchmark::State &state)
+{
+    const GasModel &model = full->window.gasModel();
+    for (auto _ : state) {
+        const GasModel::Measurement measured[] = {model.measuredProbability(),
+                                                  model.measuredPressure(), model.measuredShare(1)};
+        for (const GasModel::Measurement &m : measured) {
+            const RoundedMeasurement rounded = roundedMeasurement(m.value, m.standardError);
+            benchmark::DoNotOptimize(rounded.value.size() + rounded.error.size());
+            benchmark::DoNotOptimize(distanceInErrors(m.value, 0.3, m.standardError).size());
+        }
+    }
+}
+
 // What the timer's timeout runs, in its order; with the expected value's line
 // when the second argument is 1.
 void tickDefaults(benchmark::State &state)
@@ -121,6 +139,7 @@ BENCHMARK(replotProbability)->Unit(benchmark::kMillisecond);
 BENCHMARK(replotPressure)->Unit(benchmark::kMillisecond);
 BENCHMARK(replotDensity)->Unit(benchmark::kMillisecond);
 BENCHMARK(plainRebuildProbability)->Unit(benchmark::kMillisecond);
+BENCHMARK(readout)->Unit(benchmark::kMicrosecond);
 BENCHMARK(tickDefaults)
     ->ArgNames({"pressure", "expected"})
     ->ArgsProduct({{0, 1}, {0, 1}})

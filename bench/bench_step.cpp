@@ -79,10 +79,7 @@ void placeElectrons(benchmark::State &state)
 }
 } // namespace
 
-BENCHMARK(placeElectrons)
-    ->ArgNames({"setting"})
-    ->DenseRange(0, 3)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(placeElectrons)->ArgNames({"setting"})->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 BENCHMARK(stepElectrons)
     ->ArgNames({"electrons", "bins", "exact"})
     ->ArgsProduct({{10, 500, 100000}, {1, 100}, {0, 1}});
