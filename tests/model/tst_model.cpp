@@ -223,9 +223,10 @@ private slots:
         QTest::newRow("corner") << 50 << 400.0 << QPointF(390, 390) << 135.0
                                 << QPointF(406 - 10 * M_SQRT2, 406 - 10 * M_SQRT2) << -3 * M_PI / 4
                                 << 20 * M_SQRT2 - 16;
-        // Placed 5 from the node (225, 75), well inside its reach: out of it without a turn.
+        // Placed 5 above the node (225, 75), well inside its reach, and heading down through
+        // it: out of it at 89 without a turn.
         QTest::newRow("leaving an atom")
-            << 50 << 400.0 << QPointF(225, 70) << 0.0 << QPointF(225, 50) << -M_PI / 2 << 0.0;
+            << 50 << 400.0 << QPointF(225, 70) << 180.0 << QPointF(225, 90) << M_PI / 2 << 0.0;
         // Left along y = 35: the atom at (-5, 25), outside the field, reaches x = -5 + sqrt 96,
         // before the line x = 2; the normal there is (sqrt 96, 10) / 14, the rest sqrt 96 - 7.
         const double chord = std::sqrt(96.0);
