@@ -35,6 +35,73 @@ bool isWithin(double value, double low, double high)
 {
     return value >= low && value <= high;
 }
+
+// The atoms as a leg of the path meets them: circles of radius `reach` about every node
+// (originX + i * side, originY + j * side).
+struct Lattice
+{
+    double originX;
+    double originY;
+    double side;
+    double reach;
+};
+
+// What a leg from (x, y) along (dx, dy) meets within `length`: the first circle it enters, or,
+// where it starts deep inside circles, how long until it is out of them all.
+struct AtomsOnLeg
+{
+    double entry;       // when it enters a circle, else `length`
+    QPointF node;       // the circle's centre, when it enters one
+    double leaving = 0; // when deep inside: how long until out of every such circle
+};
+
+AtomsOnLeg atomsOnLeg(const Lattice &lattice, double x, double y, double dx, double dy,
+                      double length)
+{
+    const double reachSquared = lattice.reach * lattice.reach;
+    const double band = insideTolerance * reachSquared;
+    const double perSide = 1.0 / lattice.side;
+    const double x1 = x + length * dx;
+    const double y1 = y + length * dy;
+    // The nodes within reach of the leg's box; one that rounding leaves out lies a rounding
+    // error from the reach, where the leg could only touch its circle.
+    const double firstColumn =
+        std::ceil((std::min(x, x1) - lattice.reach - lattice.originX) * perSide);
+    const double lastColumn =
+        std::floor((std::max(x, x1) + lattice.reach - lattice.originX) * perSide);
+    const double firstRow =
+        std::ceil((std::min(y, y1) - lattice.reach - lattice.originY) * perSide);
+    const double lastRow =
+        std::floor((std::max(y, y1) + lattice.reach - lattice.originY) * perSide);
+    AtomsOnLeg met{length, QPointF()};
+    for (double row = firstRow; row <= lastRow; ++row) {
+        const double nodeY = lattice.originY + lattice.side * row;
+        for (double column = firstColumn; column <= lastColumn; ++column) {
+            const double nodeX = lattice.originX + lattice.side * column;
+            const double ex = x - nodeX;
+            const double ey = y - nodeY;
+            const double b = dx * ex + dy * ey; // < 0: heading towards the node
+            const double c = ex * ex + ey * ey - reachSquared;
+            if (c < -band) {
+                met.leaving = std::max(met.leaving, -b + std::sqrt(b * b - c));
+                continue;
+            }
+            // Entered at the smaller root of t^2 + 2 b t + c = 0, in the form that keeps its
+            // digits; no earlier than c / -2b, so most nodes need no root.
+            if (b >= 0 || c > -2 * b * met.entry)
+                continue;
+            const double discriminant = b * b - c;
+            if (discriminant <= 0)
+                continue; // a tangent only touches
+            const double t = c > 0 ? c / (-b + std::sqrt(discriminant)) : 0.0;
+            if (t < met.entry) {
+                met.entry = t;
+                met.node = QPointF(nodeX, nodeY);
+            }
+        }
+    }
+    return met;
+}
 } // namespace
 
 // A centre beyond a wall line (an electron placed across a wall) is put back on the line. Where
@@ -90,15 +157,12 @@ void GasModel::flyExactly(QPointF &position, double &angle, double cosA, double 
             accumulateMove(x, x, q);
         return;
     }
-    const double reach = atomR + electronR;
-    const double reachSquared = reach * reach;
-    const double band = insideTolerance * reachSquared;
+    const Lattice lattice{double(originX), double(originY), double(side), atomR + electronR};
     // Discs that leave no point of the plane free form one solid: nothing to bounce off, and an
     // electron inside it can only pass through.
-    const bool atomsApart = 2 * reachSquared < double(side) * side;
+    const bool atomsApart = 2 * lattice.reach * lattice.reach < lattice.side * lattice.side;
     if (x < r || x > width - r || y < r || y > height - r)
         settleWithinWalls(x, y, atomsApart);
-    const double perSide = 1.0 / side;
     const double qPerPixel = q / s; // each pixel of path counts for its share of q
     double dx = cosA;
     double dy = sinA;
@@ -111,54 +175,17 @@ void GasModel::flyExactly(QPointF &position, double &angle, double cosA, double 
             break;
         }
         // Within one spacing the nodes near the leg are few: at most four by four.
-        double leg = atomsApart ? std::min(remaining, double(side)) : remaining;
+        double leg = atomsApart ? std::min(remaining, lattice.side) : remaining;
         Obstacle obstacle = Obstacle::None;
-        double hitX = 0;
-        double hitY = 0;
+        QPointF node;
         if (atomsApart) {
-            const double x1 = x + leg * dx;
-            const double y1 = y + leg * dy;
-            // The nodes within reach of the leg's box; one that rounding leaves out lies a
-            // rounding error from the reach, where the leg could only touch its circle.
-            const double firstColumn = std::ceil((std::min(x, x1) - reach - originX) * perSide);
-            const double lastColumn = std::floor((std::max(x, x1) + reach - originX) * perSide);
-            const double firstRow = std::ceil((std::min(y, y1) - reach - originY) * perSide);
-            const double lastRow = std::floor((std::max(y, y1) + reach - originY) * perSide);
-            double entry = leg;
-            double leaving = 0; // how long until out of every circle it is deep inside
-            for (double row = firstRow; row <= lastRow; ++row) {
-                const double nodeY = originY + side * row;
-                for (double column = firstColumn; column <= lastColumn; ++column) {
-                    const double nodeX = originX + side * column;
-                    const double ex = x - nodeX;
-                    const double ey = y - nodeY;
-                    const double b = dx * ex + dy * ey; // < 0: heading towards the node
-                    const double c = ex * ex + ey * ey - reachSquared;
-                    if (c < -band) {
-                        leaving = std::max(leaving, -b + std::sqrt(b * b - c));
-                        continue;
-                    }
-                    // Entered at the smaller root of t^2 + 2 b t + c = 0, in the form that
-                    // keeps its digits; no later than c / -2b, so most nodes need no root.
-                    if (b >= 0 || c > -2 * b * entry)
-                        continue;
-                    const double discriminant = b * b - c;
-                    if (discriminant <= 0)
-                        continue; // a tangent only touches
-                    const double t = c > 0 ? c / (-b + std::sqrt(discriminant)) : 0.0;
-                    if (t < entry) {
-                        entry = t;
-                        obstacle = Obstacle::Atom;
-                        hitX = nodeX;
-                        hitY = nodeY;
-                    }
-                }
-            }
-            if (leaving > 0) {
-                leg = std::min(remaining, leaving);
-                obstacle = Obstacle::None;
-            } else {
-                leg = entry;
+            const AtomsOnLeg met = atomsOnLeg(lattice, x, y, dx, dy, leg);
+            if (met.leaving > 0) {
+                leg = std::min(remaining, met.leaving);
+            } else if (met.entry < leg) {
+                leg = met.entry;
+                obstacle = Obstacle::Atom;
+                node = met.node;
             }
         }
         // A wall line is met only where the leg would end beyond it.
@@ -190,18 +217,18 @@ void GasModel::flyExactly(QPointF &position, double &angle, double cosA, double 
         case Obstacle::SideWall:
             x = dx < 0 ? r : width - r;
             if (!previewing)
-                wallDepthSum += std::max(remaining, 0.0) * std::abs(dx);
+                wallDepthSum += remaining * std::abs(dx);
             dx = -dx;
             break;
         case Obstacle::EndWall:
             y = dy < 0 ? r : height - r;
             if (!previewing)
-                wallDepthSum += std::max(remaining, 0.0) * std::abs(dy);
+                wallDepthSum += remaining * std::abs(dy);
             dy = -dy;
             break;
         case Obstacle::Atom: {
-            const double nx = x - hitX;
-            const double ny = y - hitY;
+            const double nx = x - node.x();
+            const double ny = y - node.y();
             const double length = std::sqrt(nx * nx + ny * ny);
             const double along = 2 * (dx * nx + dy * ny) / (length * length);
             dx -= along * nx;
