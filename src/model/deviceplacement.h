@@ -2,6 +2,7 @@
 #define VANDREL_DEVICEPLACEMENT_H
 
 #include <QPainter>
+#include <QPen>
 #include <QPoint>
 #include <QPointF>
 #include <QRect>
@@ -78,6 +79,14 @@ inline QRect wholePixelsWithin(const QRectF &area)
 {
     return QRect(QPoint(int(std::ceil(area.left())), int(std::ceil(area.top()))),
                  QPoint(int(std::floor(area.right())) - 1, int(std::floor(area.bottom())) - 1));
+}
+
+// The width of a pen's stroke in device pixels; a hairline takes one.
+inline double strokeWidthOnDevice(const QPen &pen, double ratio)
+{
+    if (pen.style() == Qt::NoPen)
+        return 0;
+    return qMax(pen.isCosmetic() ? pen.widthF() : pen.widthF() * ratio, 1.0);
 }
 
 // Narrows the painter's clip to some of its device's pixels, its transform

@@ -1,17 +1,17 @@
 #ifndef VANDREL_FIELDLAYERCACHE_H
 #define VANDREL_FIELDLAYERCACHE_H
 
-#include <QBrush>
+#include "discsprites.h"
+
 #include <QImage>
 #include <QPen>
 #include <QPointF>
-#include <QVector>
 
 // The parts of the field's picture that change only with the settings: the
-// background with strips and atoms, and the trail dot at each sub-pixel
-// offset, both in device pixels. Redrawing 6400 overlapping atoms or 30000
-// anti-aliased dots on every paint would freeze the window; the cached pixels
-// are the same ones.
+// background with strips and atoms, and the trail dot and the electron at
+// each sub-pixel offset, all in device pixels. Redrawing 6400 overlapping
+// atoms, 30000 anti-aliased dots or 500 electrons with wide rims on every
+// paint would freeze the window.
 struct FieldLayerKey
 {
     int width = -1;
@@ -34,16 +34,11 @@ struct FieldLayerKey
 class FieldLayerCache
 {
 public:
-    static constexpr int dotSteps = 8; // sub-pixel positions per device pixel and axis
-
     FieldLayerKey layerKey;
     QImage layer;
 
-    QPen dotPen;
-    QBrush dotBrush;
-    double dotRatio = 0;
-    int dotOrigin = 0; // sprite pixel holding the dot's whole-pixel centre
-    QVector<QImage> dots;
+    DiscSprites trailDots;
+    DiscSprites electrons;
 };
 
 #endif

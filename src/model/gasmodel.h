@@ -137,7 +137,6 @@ private:
     void paintAtoms(QPainter *painter, const QRect &pixels) const;
     const QImage &staticLayer(const QPen &pen, const DevicePlacement &placement);
     void paintTrailDots(QPainter *painter);
-    const QVector<QImage> &trailDotSprites(const QPen &pen, double ratio);
 
     int width = 0;
     int height = 0;

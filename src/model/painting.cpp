@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <optional>
+#include <utility>
 
 bool FieldLayerKey::operator==(const FieldLayerKey &o) const
 {
@@ -18,12 +19,14 @@ bool FieldLayerKey::operator==(const FieldLayerKey &o) const
 }
 
 namespace {
-// The width of the pen's stroke in device pixels; a hairline takes one.
-double strokeWidthOnDevice(const QPen &pen, double ratio)
+// The first and the last of the nodes origin + k * side, k any integer, that
+// lie strictly between low and high (the first past the last when none does).
+std::pair<int, int> nodesBetween(int origin, int side, double low, double high)
 {
-    if (pen.style() == Qt::NoPen)
-        return 0;
-    return qMax(pen.isCosmetic() ? pen.widthF() : pen.widthF() * ratio, 1.0);
+    const double limit = 1e6; // far beyond any field; keeps the ints sane
+    const double first = std::floor((qMax(low, -limit) - origin) / side) + 1;
+    const double last = std::ceil((qMin(high, limit) - origin) / side) - 1;
+    return {origin + int(first) * side, origin + int(last) * side};
 }
 
 // The device pixels that a lattice of discs covers completely, given the
@@ -61,9 +64,8 @@ void GasModel::paintField(QPainter *painter, QPaintEvent *event)
     // An electron whose disc covers the whole field hides all that was drawn
     // before it, so the picture starts with the last such electron.
     const int firstShown = lastElectronCoveringField();
-    const std::optional<DevicePlacement> placement =
-        firstShown < 0 ? DevicePlacement::of(*painter) : std::nullopt;
-    if (placement) {
+    const std::optional<DevicePlacement> placement = DevicePlacement::of(*painter);
+    if (firstShown < 0 && placement) {
         const QImage &layer = staticLayer(painter->pen(), *placement);
         const QRect layerOnDevice(placement->wholePixels() + layer.offset(), layer.size());
         {
@@ -91,10 +93,19 @@ void GasModel::paintField(QPainter *painter, QPaintEvent *event)
         paintAtoms(painter, QRect());
     }
     painter->setBrush(electronBrush);
-    for (int i = qMax(firstShown, 0); i < count; ++i) {
-        const QPointF &c = positions[i];
-        painter->drawEllipse(
-            QRectF(c.x() - electronR, c.y() - electronR, 2 * electronR, 2 * electronR));
+    const int first = qMax(firstShown, 0);
+    DiscSprites &sprites = layerCache->electrons;
+    if (placement && sprites.prepare(electronR, painter->pen(), electronBrush, placement->ratio)) {
+        const QTransform onto = placement->ontoDevice();
+        const DevicePixelCoordinates devicePixels(painter);
+        for (int i = first; i < count; ++i)
+            sprites.stamp(painter, onto.map(positions[i]));
+    } else {
+        for (int i = first; i < count; ++i) {
+            const QPointF &c = positions[i];
+            painter->drawEllipse(
+                QRectF(c.x() - electronR, c.y() - electronR, 2 * electronR, 2 * electronR));
+        }
     }
     painter->restore();
 }
@@ -129,35 +140,45 @@ void GasModel::paintStrips(QPainter *painter) const
     painter->fillRect(QRectF(binIndex * binWidth, 0, binWidth, height), binBrush);
 }
 
-// Atoms at the nodes from the origin rightwards and downwards whose centres
-// lie inside the field. When only some device pixels matter (a layer image's
-// or the field's rim), discs that miss them are skipped; where the discs
-// overlap into solid black, that part is filled at once and the discs adding
-// nothing more are skipped too: drawing them would not change a pixel.
+// Every atom whose disc reaches into the field, wherever its node lies; the
+// painter clips them at the field's edge. When only some device pixels matter
+// (a layer image's or the field's rim), discs that miss them are skipped;
+// where the discs overlap into solid black, that part is filled at once and
+// the discs adding nothing more are skipped too: drawing them would not
+// change a pixel.
 void GasModel::paintAtoms(QPainter *painter, const QRect &pixels) const
 {
     painter->setBrush(atomBrush);
-    if (originX > width - 1 || originY > height - 1)
-        return;
     const QTransform onto = painter->deviceTransform();
-    // How far a disc's stroke and anti-aliasing reach beyond its edge.
+    // How far a disc's stroke and anti-aliasing reach beyond its edge, on the
+    // device and (at a device pixel ratio of 1 or more) in the field.
     const double reach = strokeWidthOnDevice(painter->pen(), onto.m11()) / 2 + 0.5;
+    const double margin = atomR + painter->pen().widthF() / 2 + 1;
+    QRectF area = QRectF(0, 0, width, height);
+    if (!pixels.isEmpty())
+        area &= onto.inverted().mapRect(QRectF(pixels));
+    const auto [firstX, lastX] =
+        nodesBetween(originX, side, area.left() - margin, area.right() + margin);
+    const auto [firstY, lastY] =
+        nodesBetween(originY, side, area.top() - margin, area.bottom() + margin);
+    if (firstX > lastX || firstY > lastY)
+        return;
     QRect covered;
     if (!pixels.isEmpty() && painter->pen().color() == atomBrush.color()) {
-        const int lastX = originX + (width - 1 - originX) / side * side;
-        const int lastY = originY + (height - 1 - originY) / side * side;
         const double ratio = onto.m11();
         covered =
-            solidlyCoveredPixels(onto.map(QPointF(originX, originY)),
-                                 onto.map(QPointF(lastX, lastY)), side * ratio, atomR * ratio) &
+            solidlyCoveredPixels(onto.map(QPointF(firstX, firstY)), onto.map(QPointF(lastX, lastY)),
+                                 side * ratio, atomR * ratio) &
             pixels;
         if (!covered.isEmpty()) {
             const DevicePixelCoordinates devicePixels(painter); // the fill ends on pixel edges
             painter->fillRect(covered, atomBrush);
         }
+        if (covered == pixels)
+            return;
     }
-    for (int y = originY; y <= height - 1; y += side) {
-        for (int x = originX; x <= width - 1; x += side) {
+    for (int y = firstY; y <= lastY; y += side) {
+        for (int x = firstX; x <= lastX; x += side) {
             const QRectF disc(x - atomR, y - atomR, 2 * atomR, 2 * atomR);
             if (!pixels.isEmpty()) {
                 const QRect touched =
@@ -186,7 +207,9 @@ const QImage &GasModel::staticLayer(const QPen &pen, const DevicePlacement &plac
     const QRect field(0, 0, width, height);
     const QTransform onto = placement.ontoImage();
     const QRect pixels = wholePixelsWithin(onto.mapRect(QRectF(field)));
-    QImage layer(pixels.size(), QImage::Format_ARGB32_Premultiplied);
+    // Over an opaque background the layer has no alpha to blend: it is copied.
+    QImage layer(pixels.size(), backgroundBrush.isOpaque() ? QImage::Format_RGB32
+                                                           : QImage::Format_ARGB32_Premultiplied);
     layer.setOffset(pixels.topLeft());
     if (!layer.isNull()) {
         layer.fill(Qt::transparent);
@@ -204,77 +227,22 @@ const QImage &GasModel::staticLayer(const QPen &pen, const DevicePlacement &plac
 }
 
 // One dot of the trail: a disc of diameter 2 around the electron's centre.
-// Cached, it is stamped at the device pixel where drawing would centre it,
-// rounded to the sub-pixel grid.
 void GasModel::paintTrailDots(QPainter *painter)
 {
     painter->save();
     painter->setBrush(trailBrush);
     const std::optional<DevicePlacement> placement = DevicePlacement::of(*painter);
-    if (!placement) {
+    DiscSprites &sprites = layerCache->trailDots;
+    if (placement && sprites.prepare(1, painter->pen(), trailBrush, placement->ratio)) {
+        const QTransform onto = placement->ontoDevice();
+        const DevicePixelCoordinates devicePixels(painter);
+        for (int i = 0; i < count; ++i)
+            sprites.stamp(painter, onto.map(positions[i]));
+    } else {
         for (int i = 0; i < count; ++i) {
             const QPointF &c = positions[i];
             painter->drawEllipse(QRectF(c.x() - 1, c.y() - 1, 2, 2));
         }
-        painter->restore();
-        return;
-    }
-    const QVector<QImage> &dots = trailDotSprites(painter->pen(), placement->ratio);
-    const int steps = FieldLayerCache::dotSteps;
-    const int origin = layerCache->dotOrigin;
-    const double ratio = placement->ratio;
-    const QPointF offset = placement->offset;
-    {
-        const DevicePixelCoordinates devicePixels(painter);
-        for (int i = 0; i < count; ++i) {
-            const double x = positions[i].x() * ratio + offset.x();
-            const double y = positions[i].y() * ratio + offset.y();
-            if (!(qAbs(x) < 1e6 && qAbs(y) < 1e6))
-                continue; // far off the field, nothing to show
-            const double fx = std::floor(x);
-            const double fy = std::floor(y);
-            const int sx = qMin(int((x - fx) * steps + 0.5), steps);
-            const int sy = qMin(int((y - fy) * steps + 0.5), steps);
-            painter->drawImage(QPoint(int(fx) - origin, int(fy) - origin),
-                               dots[sy * (steps + 1) + sx]);
-        }
     }
     painter->restore();
-}
-
-// The trail dot drawn once at each sub-pixel offset (in eighths of a device
-// pixel), at the device pixel ratio it is stamped at.
-const QVector<QImage> &GasModel::trailDotSprites(const QPen &pen, double ratio)
-{
-    FieldLayerCache &cache = *layerCache;
-    if (!cache.dots.isEmpty() && cache.dotPen == pen && cache.dotBrush == trailBrush &&
-        cache.dotRatio == ratio)
-        return cache.dots;
-
-    // The dot's radius is one logical pixel; its rim reaches half a stroke further.
-    const double reach = ratio + strokeWidthOnDevice(pen, ratio) / 2;
-    const int origin = int(std::ceil(reach));
-    const int size = 2 * origin + 2; // the centre moves up to one pixel from the origin
-    const int steps = FieldLayerCache::dotSteps;
-    cache.dots.clear();
-    for (int sy = 0; sy <= steps; ++sy) {
-        for (int sx = 0; sx <= steps; ++sx) {
-            QImage dot(size, size, QImage::Format_ARGB32_Premultiplied);
-            dot.fill(Qt::transparent);
-            QPainter painter(&dot);
-            painter.setRenderHint(QPainter::Antialiasing, true);
-            painter.setPen(pen);
-            painter.setBrush(trailBrush);
-            painter.setTransform(QTransform(ratio, 0, 0, ratio, origin + double(sx) / steps,
-                                            origin + double(sy) / steps));
-            painter.drawEllipse(QRectF(-1, -1, 2, 2));
-            painter.end();
-            cache.dots.append(dot);
-        }
-    }
-    cache.dotPen = pen;
-    cache.dotBrush = trailBrush;
-    cache.dotRatio = ratio;
-    cache.dotOrigin = origin;
-    return cache.dots;
 }

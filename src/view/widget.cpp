@@ -157,4 +157,10 @@ void Widget::paintEvent(QPaintEvent *event)
         model->restoreState();
     }
     painter.end();
+    // At a whole device pixel ratio the field covers each of its device
+    // pixels with its opaque background, so Qt need not fill beneath it first;
+    // at a fractional one its edge pixels blend with what lies beneath. Known
+    // here, it holds from the next paint on.
+    const double ratio = devicePixelRatioF();
+    setAttribute(Qt::WA_OpaquePaintEvent, ratio == std::floor(ratio));
 }

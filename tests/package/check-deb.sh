@@ -32,7 +32,7 @@ done
 dpkg-deb -x "$deb" "$out/root"
 root=$out/root
 grep -q '^Exec=vandrel$' "$root/$desktop" || fail "desktop Exec"
-grep -q '^Exec=env QT_SCALE_FACTOR=1.5 vandrel$' "$root/$desktop" || fail "desktop enlarged action"
+grep -q '^Exec=vandrel --enlarged$' "$root/$desktop" || fail "desktop enlarged action"
 file "$root/usr/share/icons/hicolor/32x32/apps/vandrel.png" | grep -q '32 x 32' || fail "icon size"
 
 # The changelog's and the metadata's newest entries name the packaged version.
