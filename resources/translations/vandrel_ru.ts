@@ -72,8 +72,10 @@ and how many errors (σ) the measurement lies from it.
 free of atoms and flying in all directions alike; without &quot;Exact collisions&quot; the measurement drifts away from it at high speed.
 
 Projector:
-To enlarge the whole program, start it with &quot;Enlarged (for a projector)&quot; from the desktop menu
-or with the environment variable QT_SCALE_FACTOR=1.5 (or 2).</source>
+To enlarge the whole program, start it with &quot;Enlarged (for a projector)&quot; from the desktop menu or with vandrel --enlarged:
+it takes the largest enlargement (2, 1.75, 1.5 or 1.25) at which the window and the menu fit the screen with every control
+in full; where none fits, the program starts at its usual size. The environment variable QT_SCALE_FACTOR (for example 1.5)
+enlarges by exactly that factor and takes precedence.</source>
         <translation>Программа демонстрирует модель газа Вандреля: лёгкие частицы, электроны, летят по прямым среди неподвижных атомов решётки
 и отражаются от атомов и от стенок поля.
 
@@ -117,8 +119,10 @@ T — модельное время, а не температура: путь, �
 заполняющих место, свободное от атомов, и летящих во все стороны; без «Точных столкновений» при большой скорости измерения от него отходят.
 
 Проектор:
-Чтобы увеличить всю программу, запустите её пунктом «Крупно (для проектора)» в меню рабочего стола
-или с переменной окружения QT_SCALE_FACTOR=1.5 (или 2).</translation>
+Чтобы увеличить всю программу, запустите её пунктом «Крупно (для проектора)» в меню рабочего стола или командой vandrel --enlarged:
+программа выберет наибольшее увеличение (2; 1,75; 1,5 или 1,25), при котором окно и меню целиком помещаются на экране;
+если не подходит ни одно, она запустится в обычном размере. Переменная окружения QT_SCALE_FACTOR (например, 1.5) задаёт
+увеличение точно и имеет приоритет.</translation>
     </message>
 </context>
 <context>

@@ -20,7 +20,7 @@ struct Options
     const QCommandLineOption language{
         QStringLiteral("lang"),
         QStringLiteral("Interface language for this start: en or ru (default: the one chosen "
-                       "last on the menu, else ru)."),
+                       "last on the menu, else en on an English desktop and ru otherwise)."),
         QStringLiteral("code")};
     const QCommandLineOption enlarged{
         QStringLiteral("enlarged"),
