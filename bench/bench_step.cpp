@@ -82,7 +82,7 @@ void placeElectrons(benchmark::State &state)
 BENCHMARK(placeElectrons)->ArgNames({"setting"})->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 BENCHMARK(stepElectrons)
     ->ArgNames({"electrons", "bins", "exact"})
-    ->ArgsProduct({{10, 500, 100000}, {1, 100}, {0, 1}});
+    ->ArgsProduct({{10, 500, 100000}, {1, 3, 100}, {0, 1}});
 BENCHMARK(heaviestTick)
     ->ArgNames({"radii", "exact"})
     ->ArgsProduct({{0, 1, 2}, {0, 1}})

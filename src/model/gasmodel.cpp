@@ -55,6 +55,7 @@ void GasModel::setSize(int w, int h)
 void GasModel::setSide(int s)
 {
     side = s;
+    nodesPerPixel = 1.0 / s;
 }
 void GasModel::setAtomR(double r)
 {

@@ -126,7 +126,8 @@ private:
     bool reflectFromWalls(QPointF &p, double &a);
     void collideWithAtom(QPointF &p, double &a, QPointF previous, bool mirroredByWall);
     void settleWithinWalls(double &x, double &y, bool atomsApart) const;
-    void flyExactly(QPointF &position, double &angle, double cosA, double sinA, double s, double q);
+    void flyExactly(QPointF &position, double &angle, double cosA, double sinA, double s,
+                    double qPerPixel);
     int stripOf(double x) const;
     void accumulateMove(double x0, double x1, double weight);
     void takeSampleIfDue();
@@ -148,6 +149,7 @@ private:
     QBrush electronBrush;
     QBrush binBrush;
     int side = 25;
+    double nodesPerPixel = 1.0 / 25; // 1 / side, to find nearby nodes without dividing
     double atomR = 5.0;
     double electronR = 2.0;
     double speed = 100.0;

@@ -41,6 +41,7 @@ void GasModel::step(int ms)
     double *angles = cachedAngle.data();
     double *coss = cachedCos.data();
     double *sins = cachedSin.data();
+    const double qPerPixel = q / s; // along the true path each pixel counts for its share of q
     for (int i = 0; i < count; ++i) {
         double a = directions[i];
         const QPointF previous = positions[i];
@@ -50,7 +51,7 @@ void GasModel::step(int ms)
             sins[i] = std::sin(a);
         }
         if (motionKind == Motion::Exact) {
-            flyExactly(positions[i], a, coss[i], sins[i], s, q);
+            flyExactly(positions[i], a, coss[i], sins[i], s, qPerPixel);
             directions[i] = a;
             continue;
         }
