@@ -1,5 +1,4 @@
 #include "gasmodel.h"
-#include "fieldlayercache.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -13,15 +12,10 @@ constexpr double shortestBatch = 800;
 } // namespace
 
 GasModel::GasModel()
-    : backgroundBrush(Qt::white, Qt::SolidPattern), trailBrush(Qt::black, Qt::SolidPattern),
-      atomBrush(Qt::black, Qt::SolidPattern), electronBrush(Qt::red, Qt::SolidPattern),
-      binBrush(Qt::cyan, Qt::SolidPattern), layerCache(std::make_unique<FieldLayerCache>())
 {
     applyOriginRule();
     clearStatistics();
 }
-
-GasModel::~GasModel() = default;
 
 double GasModel::bearingToAngle(double degrees)
 {

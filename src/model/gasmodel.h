@@ -4,21 +4,14 @@
 #include "batchmeans.h"
 #include "freespace.h"
 
-#include <QBrush>
 #include <QPointF>
 #include <QVector>
 
 #include <array>
-#include <memory>
 #include <optional>
 
-class QImage;
 class QPainter;
-class QPen;
-class QRect;
 class QPaintEvent;
-class FieldLayerCache;
-struct DevicePlacement;
 
 // The Vandrel gas: light discs ("electrons") flying in straight lines through a
 // square lattice of fixed hard discs ("atoms") inside a walled field, plus the
@@ -29,7 +22,6 @@ class GasModel
 {
 public:
     GasModel();
-    ~GasModel();
     GasModel(const GasModel &) = delete;
     GasModel &operator=(const GasModel &) = delete;
 
@@ -82,7 +74,9 @@ public:
     // One strip's share of the density, counted from 0.
     Measurement measuredShare(int strip) const;
 
-    void paint(QPainter *painter, QPaintEvent *event);
+    // Draws the field, or during a trail preview one dot per electron. Defined with the drawing
+    // code (src/view), so that the physics needs no Qt GUI library.
+    void paint(QPainter *painter, QPaintEvent *event) const;
 
     // The values the plotted statistics approach for electrons spread evenly
     // over the free space with evenly spread directions: the free area, its
@@ -96,7 +90,18 @@ public:
     double expectedPressure() const;
     QVector<double> expectedDensity() const;
 
-    // Read-only views for tests, benchmarks and the command-line runner.
+    // Read-only views for the drawing, tests, benchmarks and the command-line runner.
+    int fieldWidth() const { return width; }
+    int fieldHeight() const { return height; }
+    int latticeSpacing() const { return side; }
+    double atomRadius() const { return atomR; }
+    double electronRadius() const { return electronR; }
+    double electronSpeed() const { return speed; }
+    bool stripsShown() const { return showBins; }
+    int stripCount() const { return binsNumber; }
+    int selectedStrip() const { return binIndex; }
+    double stripWidth() const { return binWidth; }
+    bool isPreviewing() const { return previewing; }
     const QVector<QPointF> &electronPositions() const { return positions; }
     const QVector<double> &electronDirections() const { return directions; }
     int latticeOriginX() const { return originX; }
@@ -132,22 +137,11 @@ private:
     void accumulateMove(double x0, double x1, double weight);
     void takeSampleIfDue();
     void recordBatches();
-    void paintField(QPainter *painter, QPaintEvent *event);
-    int lastElectronCoveringField() const;
-    void paintStrips(QPainter *painter) const;
-    void paintAtoms(QPainter *painter, const QRect &pixels) const;
-    const QImage &staticLayer(const QPen &pen, const DevicePlacement &placement);
-    void paintTrailDots(QPainter *painter);
 
     int width = 0;
     int height = 0;
     int originX = 0;
     int originY = 0;
-    QBrush backgroundBrush;
-    QBrush trailBrush;
-    QBrush atomBrush;
-    QBrush electronBrush;
-    QBrush binBrush;
     int side = 25;
     double nodesPerPixel = 1.0 / 25; // 1 / side, to find nearby nodes without dividing
     double atomR = 5.0;
@@ -185,9 +179,6 @@ private:
     // The free space of the geometry it was computed for.
     mutable std::optional<LatticeGeometry> freeSpaceGeometry;
     mutable FreeSpace freeSpaceCache;
-
-    // Pre-rendered pieces of the picture; they change only with the settings.
-    std::unique_ptr<FieldLayerCache> layerCache;
 };
 
 #endif

@@ -1,5 +1,6 @@
+#include "fieldpainter.h"
+
 #include "deviceplacement.h"
-#include "fieldlayercache.h"
 #include "gasmodel.h"
 
 #include <QPaintEvent>
@@ -49,24 +50,38 @@ QRect solidlyCoveredPixels(const QPointF &first, const QPointF &last, double spa
     return QRect(QPoint(int(qMax(left, -limit)), int(qMax(top, -limit))),
                  QPoint(int(qMin(right, limit)), int(qMin(bottom, limit))));
 }
-} // namespace
-
-void GasModel::paint(QPainter *painter, QPaintEvent *event)
+// A disc of the given radius about a centre.
+QRectF discAbout(const QPointF &centre, double radius)
 {
-    if (previewing)
-        paintTrailDots(painter);
-    else
-        paintField(painter, event);
+    return QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
 }
 
-void GasModel::paintField(QPainter *painter, QPaintEvent *event)
+} // namespace
+
+void FieldPainter::paint(const GasModel &model, QPainter *painter, const QRect &repainted)
+{
+    if (model.isPreviewing())
+        paintTrailDots(model, painter);
+    else
+        paintField(model, painter, repainted);
+}
+
+// One painter serves every model: its caches are keyed by all they show, and all painting
+// happens on the one GUI thread.
+void GasModel::paint(QPainter *painter, QPaintEvent *event) const
+{
+    static FieldPainter shared;
+    shared.paint(*this, painter, event->rect());
+}
+
+void FieldPainter::paintField(const GasModel &model, QPainter *painter, const QRect &repainted)
 {
     // An electron whose disc covers the whole field hides all that was drawn
     // before it, so the picture starts with the last such electron.
-    const int firstShown = lastElectronCoveringField();
+    const int firstShown = lastElectronCoveringField(model);
     const std::optional<DevicePlacement> placement = DevicePlacement::of(*painter);
     if (firstShown < 0 && placement) {
-        const QImage &layer = staticLayer(painter->pen(), *placement);
+        const QImage &layer = staticLayer(model, painter->pen(), *placement);
         const QRect layerOnDevice(placement->wholePixels() + layer.offset(), layer.size());
         {
             const DevicePixelCoordinates devicePixels(painter);
@@ -74,56 +89,56 @@ void GasModel::paintField(QPainter *painter, QPaintEvent *event)
         }
         // Pixels the field covers only in part blend its background with
         // what lies beneath; only drawing them gets that right to the bit.
-        const QRect eventOnDevice =
-            placement->ontoDevice().mapRect(QRectF(event->rect())).toAlignedRect();
-        for (const QRect &pixels : QRegion(eventOnDevice) - layerOnDevice) {
+        const QRect repaintedOnDevice =
+            placement->ontoDevice().mapRect(QRectF(repainted)).toAlignedRect();
+        for (const QRect &pixels : QRegion(repaintedOnDevice) - layerOnDevice) {
             painter->save();
             clipToDevicePixels(painter, pixels);
-            painter->fillRect(event->rect(), backgroundBrush);
-            paintStrips(painter);
-            paintAtoms(painter, pixels);
+            painter->fillRect(repainted, backgroundBrush);
+            paintStrips(model, painter);
+            paintAtoms(model, painter, pixels);
             painter->restore();
         }
     } else {
-        painter->fillRect(event->rect(), backgroundBrush);
+        painter->fillRect(repainted, backgroundBrush);
     }
     painter->save();
     if (firstShown < 0 && !placement) {
-        paintStrips(painter);
-        paintAtoms(painter, QRect());
+        paintStrips(model, painter);
+        paintAtoms(model, painter, QRect());
     }
     painter->setBrush(electronBrush);
+    const QVector<QPointF> &positions = model.electronPositions();
+    const double radius = model.electronRadius();
     const int first = qMax(firstShown, 0);
-    DiscSprites &sprites = layerCache->electrons;
-    if (placement && sprites.prepare(electronR, painter->pen(), electronBrush, placement->ratio)) {
+    DiscSprites &sprites = cache.electrons;
+    if (placement && sprites.prepare(radius, painter->pen(), electronBrush, placement->ratio)) {
         const QTransform onto = placement->ontoDevice();
         const DevicePixelCoordinates devicePixels(painter);
-        for (int i = first; i < count; ++i)
+        for (int i = first; i < positions.size(); ++i)
             sprites.stamp(painter, onto.map(positions[i]));
     } else {
-        for (int i = first; i < count; ++i) {
-            const QPointF &c = positions[i];
-            painter->drawEllipse(
-                QRectF(c.x() - electronR, c.y() - electronR, 2 * electronR, 2 * electronR));
-        }
+        for (int i = first; i < positions.size(); ++i)
+            painter->drawEllipse(discAbout(positions[i], radius));
     }
     painter->restore();
 }
 
 // The last electron whose filled disc covers every pixel of the field with
 // its rim outside it, or -1. Its own fill colour must be opaque.
-int GasModel::lastElectronCoveringField() const
+int FieldPainter::lastElectronCoveringField(const GasModel &model) const
 {
     if (!electronBrush.isOpaque() || electronBrush.style() != Qt::SolidPattern)
         return -1;
-    const double inner = electronR - 1.5; // rim half-width plus anti-aliasing
+    const double inner = model.electronRadius() - 1.5; // rim half-width plus anti-aliasing
     if (inner <= 0)
         return -1;
     const double limit = inner * inner;
-    for (int i = count - 1; i >= 0; --i) {
+    const QVector<QPointF> &positions = model.electronPositions();
+    for (int i = positions.size() - 1; i >= 0; --i) {
         const QPointF &c = positions[i];
-        const double dx = qMax(qAbs(c.x()), qAbs(width - c.x()));
-        const double dy = qMax(qAbs(c.y()), qAbs(height - c.y()));
+        const double dx = qMax(qAbs(c.x()), qAbs(model.fieldWidth() - c.x()));
+        const double dy = qMax(qAbs(c.y()), qAbs(model.fieldHeight() - c.y()));
         if (dx * dx + dy * dy <= limit)
             return i;
     }
@@ -131,13 +146,15 @@ int GasModel::lastElectronCoveringField() const
 }
 
 // Thin separators over the full height, then the selected strip over them.
-void GasModel::paintStrips(QPainter *painter) const
+void FieldPainter::paintStrips(const GasModel &model, QPainter *painter) const
 {
-    if (!showBins)
+    if (!model.stripsShown())
         return;
-    for (int i = 1; i < binsNumber; ++i)
-        painter->drawLine(QLineF(i * binWidth, 0, i * binWidth, height));
-    painter->fillRect(QRectF(binIndex * binWidth, 0, binWidth, height), binBrush);
+    const double stripWidth = model.stripWidth();
+    const int height = model.fieldHeight();
+    for (int i = 1; i < model.stripCount(); ++i)
+        painter->drawLine(QLineF(i * stripWidth, 0, i * stripWidth, height));
+    painter->fillRect(QRectF(model.selectedStrip() * stripWidth, 0, stripWidth, height), binBrush);
 }
 
 // Every atom whose disc reaches into the field, wherever its node lies; the
@@ -146,21 +163,23 @@ void GasModel::paintStrips(QPainter *painter) const
 // where the discs overlap into solid black, that part is filled at once and
 // the discs adding nothing more are skipped too: drawing them would not
 // change a pixel.
-void GasModel::paintAtoms(QPainter *painter, const QRect &pixels) const
+void FieldPainter::paintAtoms(const GasModel &model, QPainter *painter, const QRect &pixels) const
 {
+    const int side = model.latticeSpacing();
+    const double atomR = model.atomRadius();
     painter->setBrush(atomBrush);
     const QTransform onto = painter->deviceTransform();
     // How far a disc's stroke and anti-aliasing reach beyond its edge, on the
     // device and (at a device pixel ratio of 1 or more) in the field.
     const double reach = strokeWidthOnDevice(painter->pen(), onto.m11()) / 2 + 0.5;
     const double margin = atomR + painter->pen().widthF() / 2 + 1;
-    QRectF area = QRectF(0, 0, width, height);
+    QRectF area = QRectF(0, 0, model.fieldWidth(), model.fieldHeight());
     if (!pixels.isEmpty())
         area &= onto.inverted().mapRect(QRectF(pixels));
     const auto [firstX, lastX] =
-        nodesBetween(originX, side, area.left() - margin, area.right() + margin);
+        nodesBetween(model.latticeOriginX(), side, area.left() - margin, area.right() + margin);
     const auto [firstY, lastY] =
-        nodesBetween(originY, side, area.top() - margin, area.bottom() + margin);
+        nodesBetween(model.latticeOriginY(), side, area.top() - margin, area.bottom() + margin);
     if (firstX > lastX || firstY > lastY)
         return;
     QRect covered;
@@ -179,7 +198,7 @@ void GasModel::paintAtoms(QPainter *painter, const QRect &pixels) const
     }
     for (int y = firstY; y <= lastY; y += side) {
         for (int x = firstX; x <= lastX; x += side) {
-            const QRectF disc(x - atomR, y - atomR, 2 * atomR, 2 * atomR);
+            const QRectF disc = discAbout(QPointF(x, y), atomR);
             if (!pixels.isEmpty()) {
                 const QRect touched =
                     onto.mapRect(disc).adjusted(-reach, -reach, reach, reach).toAlignedRect() &
@@ -196,15 +215,26 @@ void GasModel::paintAtoms(QPainter *painter, const QRect &pixels) const
 // redrawn only when a setting they show, the device pixel ratio or the
 // field's sub-pixel phase changes. Its offset is its place on the device,
 // counted from the pixel holding the field's origin.
-const QImage &GasModel::staticLayer(const QPen &pen, const DevicePlacement &placement)
+const QImage &FieldPainter::staticLayer(const GasModel &model, const QPen &pen,
+                                        const DevicePlacement &placement)
 {
-    FieldLayerKey key{width, height,          originX,          originY,  side,
-                      atomR, showBins,        binsNumber,       binIndex, binWidth,
-                      pen,   placement.ratio, placement.phase()};
-    if (key == layerCache->layerKey && !layerCache->layer.isNull())
-        return layerCache->layer;
+    const FieldLayerKey key{model.fieldWidth(),
+                            model.fieldHeight(),
+                            model.latticeOriginX(),
+                            model.latticeOriginY(),
+                            model.latticeSpacing(),
+                            model.atomRadius(),
+                            model.stripsShown(),
+                            model.stripCount(),
+                            model.selectedStrip(),
+                            model.stripWidth(),
+                            pen,
+                            placement.ratio,
+                            placement.phase()};
+    if (key == cache.layerKey && !cache.layer.isNull())
+        return cache.layer;
 
-    const QRect field(0, 0, width, height);
+    const QRect field(0, 0, model.fieldWidth(), model.fieldHeight());
     const QTransform onto = placement.ontoImage();
     const QRect pixels = wholePixelsWithin(onto.mapRect(QRectF(field)));
     // Over an opaque background the layer has no alpha to blend: it is copied.
@@ -218,31 +248,30 @@ const QImage &GasModel::staticLayer(const QPen &pen, const DevicePlacement &plac
         painter.setPen(pen);
         painter.setTransform(onto * QTransform::fromTranslate(-pixels.x(), -pixels.y()));
         painter.fillRect(field, backgroundBrush);
-        paintStrips(&painter);
-        paintAtoms(&painter, layer.rect());
+        paintStrips(model, &painter);
+        paintAtoms(model, &painter, layer.rect());
     }
-    layerCache->layerKey = key;
-    layerCache->layer = layer;
-    return layerCache->layer;
+    cache.layerKey = key;
+    cache.layer = layer;
+    return cache.layer;
 }
 
 // One dot of the trail: a disc of diameter 2 around the electron's centre.
-void GasModel::paintTrailDots(QPainter *painter)
+void FieldPainter::paintTrailDots(const GasModel &model, QPainter *painter)
 {
     painter->save();
     painter->setBrush(trailBrush);
+    const QVector<QPointF> &positions = model.electronPositions();
     const std::optional<DevicePlacement> placement = DevicePlacement::of(*painter);
-    DiscSprites &sprites = layerCache->trailDots;
+    DiscSprites &sprites = cache.trailDots;
     if (placement && sprites.prepare(1, painter->pen(), trailBrush, placement->ratio)) {
         const QTransform onto = placement->ontoDevice();
         const DevicePixelCoordinates devicePixels(painter);
-        for (int i = 0; i < count; ++i)
-            sprites.stamp(painter, onto.map(positions[i]));
+        for (const QPointF &centre : positions)
+            sprites.stamp(painter, onto.map(centre));
     } else {
-        for (int i = 0; i < count; ++i) {
-            const QPointF &c = positions[i];
-            painter->drawEllipse(QRectF(c.x() - 1, c.y() - 1, 2, 2));
-        }
+        for (const QPointF &centre : positions)
+            painter->drawEllipse(discAbout(centre, 1));
     }
     painter->restore();
 }
