@@ -195,7 +195,7 @@ std::vector<double> formulaChanges(const LatticeGeometry &g, const Frame &f, con
     reachedHalfChords.push_back(g.side / 2);
     for (double h : reachedHalfChords) {
         const double offset = std::sqrt(std::max(0.0, f.reach * f.reach - h * h));
-        if (h < f.reach && offset < g.side / 2)
+        if (h <= f.reach && offset < g.side / 2)
             offsetsFromColumn.push_back(offset);
     }
 

@@ -59,6 +59,8 @@ private slots:
         QTest::newRow("spacing 30, R = 20, walls cut") << programField(30, 8, 12, 7);
         // R = 12 at spacing 90: the right and bottom walls and the strip edge x = 200 cut discs.
         QTest::newRow("walls and a strip edge cut discs") << programField(90, 8, 4, 2);
+        // R = 14 at spacing 35: the discs about the nodes at -10 and 410 touch the wall lines.
+        QTest::newRow("discs touching the wall lines") << programField(35, 10, 4, 3);
     }
     // Against the free lengths of vertical lines integrated strip by strip with the midpoint
     // rule on panels of 1/200 pixel. Where a disc's edge grazes a line the free length has a
