@@ -106,14 +106,14 @@ void plainRebuildProbability(benchmark::State &state)
 }
 
 // The read-out's own work on every tick, past the sample cap: the measured values with their
-// errors from the batches, rounded and written out for each mode.
+// errors from the electrons' spread, rounded and written out for each mode.
 void readout(benchmark::State &state)
 {
     const GasModel &model = full->window.gasModel();
     for (auto _ : state) {
-        const GasModel::Measurement measured[] = {model.measuredProbability(),
-                                                  model.measuredPressure(), model.measuredShare(1)};
-        for (const GasModel::Measurement &m : measured) {
+        const Measurement measured[] = {model.measuredProbability(), model.measuredPressure(),
+                                        model.measuredShare(1)};
+        for (const Measurement &m : measured) {
             const RoundedMeasurement rounded = roundedMeasurement(m.value, m.standardError);
             benchmark::DoNotOptimize(rounded.value.size() + rounded.error.size());
             benchmark::DoNotOptimize(distanceInErrors(m.value, 0.3, m.standardError).size());

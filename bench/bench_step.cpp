@@ -17,6 +17,11 @@ struct Setting
     double speed;
 };
 
+GasModel::Motion motionOf(bool exact)
+{
+    return exact ? GasModel::Motion::Exact : GasModel::Motion::Stepwise;
+}
+
 void runSteps(benchmark::State &state, const Setting &setting, int electrons, int bins, bool exact)
 {
     GasModel model;
@@ -26,7 +31,7 @@ void runSteps(benchmark::State &state, const Setting &setting, int electrons, in
     model.setElectronR(setting.electronR);
     model.setSpeed(setting.speed);
     model.setBinsNumber(bins);
-    model.setMotion(exact ? GasModel::Motion::Exact : GasModel::Motion::Stepwise);
+    model.setMotion(motionOf(exact));
     std::srand(1);
     model.setNumber(electrons);
 
@@ -39,6 +44,9 @@ void runSteps(benchmark::State &state, const Setting &setting, int electrons, in
     state.counters["time_per_electron_step"] =
         benchmark::Counter(double(state.iterations()) * electrons,
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    // Reflections off walls and atoms per second: about one per electron-step at speed 1000.
+    state.counters["contacts"] =
+        benchmark::Counter(model.contactsSinceReset(), benchmark::Counter::kIsRate);
 }
 
 // The form's defaults.
@@ -46,6 +54,14 @@ void stepElectrons(benchmark::State &state)
 {
     runSteps(state, {50, 10, 4, 100}, int(state.range(0)), int(state.range(1)),
              state.range(2) == 1);
+}
+
+// Where contacts are frequent: speed 1000, about one contact per electron-step, at the defaults
+// and at spacing 25 with atom radius 5.
+void frequentContacts(benchmark::State &state)
+{
+    const Setting settings[] = {{50, 10, 4, 1000}, {25, 5, 4, 1000}};
+    runSteps(state, settings[state.range(0)], 500, 3, state.range(1) == 1);
 }
 
 // A tick's model work at the densest lattice and the top speed, with a full box of electrons
@@ -83,6 +99,7 @@ BENCHMARK(placeElectrons)->ArgNames({"setting"})->DenseRange(0, 3)->Unit(benchma
 BENCHMARK(stepElectrons)
     ->ArgNames({"electrons", "bins", "exact"})
     ->ArgsProduct({{10, 500, 100000}, {1, 3, 100}, {0, 1}});
+BENCHMARK(frequentContacts)->ArgNames({"spacing25", "exact"})->ArgsProduct({{0, 1}, {0, 1}});
 BENCHMARK(heaviestTick)
     ->ArgNames({"radii", "exact"})
     ->ArgsProduct({{0, 1, 2}, {0, 1}})

@@ -68,7 +68,7 @@ std::string expectedRows(const GasModel &model)
 
 std::string summaryRows(const GasModel &model)
 {
-    const auto row = [](const std::string &quantity, GasModel::Measurement measured,
+    const auto row = [](const std::string &quantity, Measurement measured,
                         double expected) {
         return quantity + ',' + csvNumber(measured.value) + ',' +
                csvNumber(measured.standardError) + ',' + csvNumber(expected) + '\n';

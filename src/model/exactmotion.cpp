@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -31,18 +32,22 @@ double timeToWallLine(double position, double velocity, double low, double high)
     return never;
 }
 
-// floor and ceil of the small numbers that index nodes near the field, by truncation: the
-// library's versions take several times longer on processors without a rounding instruction.
-double floorOf(double v)
+// The indices of the nodes just above and below a small number: ceil and floor of numbers within
+// a few hundred of 0 wherever the discs leave gaps, by truncating them shifted to be positive.
+// The library's versions take several times longer on processors without a rounding
+// instruction, and a branch on the sign would be mispredicted. The shift costs the last ten bits
+// of the fraction, which moves a box edge by 1e-13 at most: a node it leaves out lies that close
+// to the reach, where a leg can only touch its circle.
+constexpr long long indexShift = 1024;
+
+long long floorIndex(double v)
 {
-    const double truncated = double(static_cast<long long>(v));
-    return truncated > v ? truncated - 1 : truncated;
+    return static_cast<long long>(v + indexShift) - indexShift;
 }
 
-double ceilOf(double v)
+long long ceilIndex(double v)
 {
-    const double truncated = double(static_cast<long long>(v));
-    return truncated < v ? truncated + 1 : truncated;
+    return indexShift - static_cast<long long>(indexShift - v);
 }
 
 bool isWithin(double value, double low, double high)
@@ -52,7 +57,7 @@ bool isWithin(double value, double low, double high)
 
 // The atoms as a leg of the path meets them: circles of radius `reach` about every node
 // (originX + i * side, originY + j * side).
-struct Lattice
+struct LatticeCircles
 {
     double originX;
     double originY;
@@ -70,7 +75,7 @@ struct AtomsOnLeg
     double leaving = 0; // when deep inside: how long until out of every such circle
 };
 
-AtomsOnLeg atomsOnLeg(const Lattice &lattice, double x, double y, double dx, double dy,
+AtomsOnLeg atomsOnLeg(const LatticeCircles &lattice, double x, double y, double dx, double dy,
                       double length)
 {
     const double reachSquared = lattice.reach * lattice.reach;
@@ -78,21 +83,23 @@ AtomsOnLeg atomsOnLeg(const Lattice &lattice, double x, double y, double dx, dou
     const double perSide = lattice.perSide;
     const double x1 = x + length * dx;
     const double y1 = y + length * dy;
-    // The nodes within reach of the leg's box; one that rounding leaves out lies a rounding
-    // error from the reach, where the leg could only touch its circle.
-    const double firstColumn =
-        ceilOf((std::min(x, x1) - lattice.reach - lattice.originX) * perSide);
-    const double lastColumn =
-        floorOf((std::max(x, x1) + lattice.reach - lattice.originX) * perSide);
-    const double firstRow = ceilOf((std::min(y, y1) - lattice.reach - lattice.originY) * perSide);
-    const double lastRow = floorOf((std::max(y, y1) + lattice.reach - lattice.originY) * perSide);
+    // The nodes within reach of the leg's box, their offsets from (x, y) stepping by a spacing.
+    const long long firstColumn =
+        ceilIndex((std::min(x, x1) - lattice.reach - lattice.originX) * perSide);
+    const long long lastColumn =
+        floorIndex((std::max(x, x1) + lattice.reach - lattice.originX) * perSide);
+    const long long firstRow =
+        ceilIndex((std::min(y, y1) - lattice.reach - lattice.originY) * perSide);
+    const long long lastRow =
+        floorIndex((std::max(y, y1) + lattice.reach - lattice.originY) * perSide);
+    const int columns = int(lastColumn - firstColumn) + 1;
+    const int rows = int(lastRow - firstRow) + 1;
+    const double firstEx = x - (lattice.originX + lattice.side * double(firstColumn));
+    double ey = y - (lattice.originY + lattice.side * double(firstRow));
     AtomsOnLeg met{length, QPointF()};
-    for (double row = firstRow; row <= lastRow; ++row) {
-        const double nodeY = lattice.originY + lattice.side * row;
-        for (double column = firstColumn; column <= lastColumn; ++column) {
-            const double nodeX = lattice.originX + lattice.side * column;
-            const double ex = x - nodeX;
-            const double ey = y - nodeY;
+    for (int row = 0; row < rows; ++row, ey -= lattice.side) {
+        double ex = firstEx;
+        for (int column = 0; column < columns; ++column, ex -= lattice.side) {
             const double b = dx * ex + dy * ey; // < 0: heading towards the node
             const double c = ex * ex + ey * ey - reachSquared;
             if (c < -band) {
@@ -109,7 +116,8 @@ AtomsOnLeg atomsOnLeg(const Lattice &lattice, double x, double y, double dx, dou
             const double t = c > 0 ? c / (-b + std::sqrt(discriminant)) : 0.0;
             if (t < met.entry) {
                 met.entry = t;
-                met.node = QPointF(nodeX, nodeY);
+                met.node = QPointF(lattice.originX + lattice.side * double(firstColumn + column),
+                                   lattice.originY + lattice.side * double(firstRow + row));
             }
         }
     }
@@ -150,48 +158,111 @@ void GasModel::settleWithinWalls(double &x, double &y, bool atomsApart) const
     }
 }
 
-// One electron's step along its true path: straight legs between contacts, each wall line
-// (r inside a wall) and each atom circle (radius R about any lattice node, inside the field or
-// not) met in the order of time, with a specular reflection about the normal at every contact.
-// Each leg adds its share of the step to the strips it crosses, each wall contact the depth by
-// which the unreflected rest of the step would have overshot.
+// What every electron's path meets in a step: the wall lines, r inside the walls, and the atoms
+// as circles of radius R about every node, inside the field or not.
+struct GasModel::Course
+{
+    double s;         // the step's length
+    double qPerPixel; // what each pixel of path adds to the strip accumulators
+    bool recording;   // not a preview
+    double left;
+    double right;
+    double top;
+    double bottom;
+    // A disc as wide as the field is wedged between its walls and cannot move.
+    bool wedged;
+    LatticeCircles lattice;
+    // Discs that leave no point of the plane free form one solid: nothing to bounce off, and an
+    // electron inside it can only pass through.
+    bool atomsApart;
+};
+
+void GasModel::stepExactly(double s, double qPerPixel)
+{
+    const double r = electronR;
+    const double reach = atomR + electronR;
+    const Course course{s,
+                        qPerPixel,
+                        !previewing,
+                        r,
+                        width - r,
+                        r,
+                        height - r,
+                        !(r + r < width && r + r < height),
+                        {double(originX), double(originY), double(side), nodesPerPixel, reach},
+                        2 * reach * reach < double(side) * side};
+    QPointF *centres = positions.data();
+    const double *angles = directions.constData();
+    for (int i = 0; i < count; ++i)
+        flyExactly(i, centres[i], angles[i], course);
+}
+
+// One electron's step along its true path: straight legs between contacts, each wall line and
+// each atom circle met in the order of time, with a specular reflection about the normal at every
+// contact. Each leg adds its share of the step to the strips it crosses, each wall contact the
+// depth by which the unreflected rest of the step would have overshot.
 //
 // An electron inside an atom's reach (placed there, or overtaken by a new spacing or radius)
 // passes through the atoms around it until it is out of them, then moves on as any other.
-void GasModel::flyExactly(QPointF &position, double &angle, double cosA, double sinA, double s,
-                          double qPerPixel)
+void GasModel::flyExactly(int electron, QPointF &position, double angle, const Course &course)
 {
-    const double r = electronR;
+    const LatticeCircles &lattice = course.lattice;
     double x = position.x();
     double y = position.y();
-    // A disc as wide as the field is wedged between its walls and cannot move.
-    if (!(r + r < width && r + r < height)) {
-        if (!previewing)
-            accumulateMove(x, x, qPerPixel * s);
+    // The path flown within one strip is summed leg by leg and handed to the strip when the
+    // electron leaves it or the step ends: most steps stay in one strip.
+    int strip = course.recording ? stripOf(x) : -1;
+    double stripLeft = binWidth * strip;
+    double stripRight = binWidth * (strip + 1);
+    double pathInStrip = 0.0;
+    const auto fly = [&](double x0, double x1, double path) {
+        if (x1 >= stripLeft && x1 < stripRight) {
+            pathInStrip += path;
+            return;
+        }
+        if (!course.recording)
+            return;
+        addToStrip(electron, strip, course.qPerPixel * pathInStrip, pathInStrip);
+        accumulateMove(electron, x0, x1, course.qPerPixel * path, path);
+        pathInStrip = 0.0;
+        strip = stripOf(x1);
+        stripLeft = binWidth * strip;
+        stripRight = binWidth * (strip + 1);
+    };
+    StepRecord record;
+    const auto finish = [&] {
+        if (!course.recording)
+            return;
+        addToStrip(electron, strip, course.qPerPixel * pathInStrip, pathInStrip);
+        wallDepthSum += record.wallDepth;
+        recordStep(electron, course.s, record);
+    };
+
+    if (course.wedged) {
+        fly(x, x, course.s);
+        finish();
         return;
     }
-    const Lattice lattice{double(originX), double(originY), double(side), nodesPerPixel,
-                          atomR + electronR};
-    // Discs that leave no point of the plane free form one solid: nothing to bounce off, and an
-    // electron inside it can only pass through.
-    const bool atomsApart = 2 * lattice.reach * lattice.reach < lattice.side * lattice.side;
-    if (x < r || x > width - r || y < r || y > height - r)
-        settleWithinWalls(x, y, atomsApart);
-    double dx = cosA;
-    double dy = sinA;
+    if (x < course.left || x > course.right || y < course.top || y > course.bottom)
+        settleWithinWalls(x, y, course.atomsApart);
+    // The heading leads; it follows the angle only where the angle was set since.
+    const double headingAngle = headingAngles[electron];
+    if (!std::isnan(headingAngle) && std::memcmp(&headingAngle, &angle, sizeof angle) != 0)
+        headFromAngle(electron);
+    double dx = headings[electron].x();
+    double dy = headings[electron].y();
     bool turned = false;
-    double remaining = s;
+    double remaining = course.s;
     for (int legs = 0; remaining > 0; ++legs) {
         if (legs == maxLegsPerStep) {
-            if (!previewing)
-                accumulateMove(x, x, qPerPixel * remaining);
+            fly(x, x, remaining);
             break;
         }
         // Within one spacing the nodes near the leg are few: at most four by four.
-        double leg = atomsApart ? std::min(remaining, lattice.side) : remaining;
+        double leg = course.atomsApart ? std::min(remaining, lattice.side) : remaining;
         Obstacle obstacle = Obstacle::None;
         QPointF node;
-        if (atomsApart) {
+        if (course.atomsApart) {
             const AtomsOnLeg met = atomsOnLeg(lattice, x, y, dx, dy, leg);
             if (met.leaving > 0) {
                 leg = std::min(remaining, met.leaving);
@@ -202,15 +273,15 @@ void GasModel::flyExactly(QPointF &position, double &angle, double cosA, double 
             }
         }
         // A wall line is met only where the leg would end beyond it.
-        if (!isWithin(x + leg * dx, r, width - r)) {
-            const double toSideWall = timeToWallLine(x, dx, r, width - r);
+        if (!isWithin(x + leg * dx, course.left, course.right)) {
+            const double toSideWall = timeToWallLine(x, dx, course.left, course.right);
             if (toSideWall <= leg) {
                 leg = toSideWall;
                 obstacle = Obstacle::SideWall;
             }
         }
-        if (!isWithin(y + leg * dy, r, height - r)) {
-            const double toEndWall = timeToWallLine(y, dy, r, height - r);
+        if (!isWithin(y + leg * dy, course.top, course.bottom)) {
+            const double toEndWall = timeToWallLine(y, dy, course.top, course.bottom);
             if (toEndWall <= leg) {
                 leg = toEndWall;
                 obstacle = Obstacle::EndWall;
@@ -221,37 +292,39 @@ void GasModel::flyExactly(QPointF &position, double &angle, double cosA, double 
         x += leg * dx;
         y += leg * dy;
         remaining -= leg;
-        if (!previewing)
-            accumulateMove(x0, x, qPerPixel * leg);
+        fly(x0, x, leg);
 
         switch (obstacle) {
         case Obstacle::None:
             continue;
         case Obstacle::SideWall:
-            x = dx < 0 ? r : width - r;
-            if (!previewing)
-                wallDepthSum += remaining * std::abs(dx);
+            x = dx < 0 ? course.left : course.right;
+            record.wallDepth += remaining * std::abs(dx);
             dx = -dx;
             break;
         case Obstacle::EndWall:
-            y = dy < 0 ? r : height - r;
-            if (!previewing)
-                wallDepthSum += remaining * std::abs(dy);
+            y = dy < 0 ? course.top : course.bottom;
+            record.wallDepth += remaining * std::abs(dy);
             dy = -dy;
             break;
         case Obstacle::Atom: {
+            // Mirrored in the normal from the node through the contact.
             const double nx = x - node.x();
             const double ny = y - node.y();
-            const double length = std::sqrt(nx * nx + ny * ny);
-            const double along = 2 * (dx * nx + dy * ny) / (length * length);
+            const double along = 2 * (dx * nx + dy * ny) / (nx * nx + ny * ny);
             dx -= along * nx;
             dy -= along * ny;
             break;
         }
         }
+        ++record.contacts;
         turned = true;
     }
     position = QPointF(x, y);
-    if (turned)
-        angle = std::atan2(dy, dx);
+    if (turned) {
+        headings[electron] = QPointF(dx, dy);
+        headingAngles[electron] = std::nan("");
+        directionsBehind = true;
+    }
+    finish();
 }

@@ -5,10 +5,6 @@
 
 namespace {
 constexpr double degreesToRadians = 0.017453292519943295;
-// A batch of the measurement gives an error only once it is long enough for an electron to
-// cross the 400-pixel field twice: shorter batches follow each other too closely, and their
-// spread understates the error.
-constexpr double shortestBatch = 800;
 } // namespace
 
 GasModel::GasModel()
@@ -46,21 +42,38 @@ void GasModel::setSize(int w, int h)
     applyOriginRule();
 }
 
+// Only a change after the measurement began mixes two settings in its totals.
+void GasModel::noteChange(Setting setting)
+{
+    if (elapsed > 0) {
+        changedSinceReset |= setting;
+        changedSinceStripsBegan |= setting;
+    }
+}
+
 void GasModel::setSide(int s)
 {
+    if (s != side)
+        noteChange(Lattice);
     side = s;
     nodesPerPixel = 1.0 / s;
 }
 void GasModel::setAtomR(double r)
 {
+    if (r != atomR)
+        noteChange(Lattice);
     atomR = r;
 }
 void GasModel::setElectronR(double r)
 {
+    if (r != electronR)
+        noteChange(Lattice);
     electronR = r;
 }
 void GasModel::setSpeed(double v)
 {
+    if (v != speed)
+        noteChange(Speed);
     speed = v;
 }
 void GasModel::setMotion(Motion m)
@@ -73,17 +86,23 @@ void GasModel::setShowBins(bool b)
 }
 void GasModel::setBinIndex(int k)
 {
+    if (k != binIndex)
+        noteChange(SelectedStrip);
     binIndex = k;
 }
 
+// New strips start the strip totals afresh; the selected strip's total goes on.
 void GasModel::setBinsNumber(int n)
 {
+    if (n != binsNumber)
+        noteChange(Strips);
+    changedSinceStripsBegan = 0;
     binsNumber = n;
     binWidth = double(width) / n;
     stripsPerPixel = 1 / binWidth;
     densityHistogram.fill(0.0, n);
     binTime.fill(0.0, n);
-    stripBatches.restart(elapsed, n, shortestBatch);
+    electronStripTimes.assign(std::size_t(count) * qMax(n, 0), 0.0);
 }
 
 // True when (x, y) is farther than atomR + electronR from all four lattice
@@ -108,47 +127,90 @@ bool GasModel::isClearOfAtoms(double x, double y) const
     return true;
 }
 
+// A spot where the whole electron lies inside the walls, clear of the atoms.
+bool GasModel::isFreeSpot(int x, int y) const
+{
+    const bool withinWallLines =
+        x >= electronR && x <= width - electronR && y >= electronR && y <= height - electronR;
+    return withinWallLines && isClearOfAtoms(x, y);
+}
+
 void GasModel::setNumber(int n)
 {
-    while (n < count) {
-        positions.removeLast();
-        directions.removeLast();
-        --count;
+    if (n < count) {
+        positions.resize(n);
+        directions.resize(n);
+        headings.resize(n);
+        headingAngles.resize(n);
+        electronTotals.resize(n);
+        electronStripTimes.resize(std::size_t(n) * binsNumber);
+        count = n;
+        noteChange(ElectronCount);
     }
     // Where atoms leave no room at all there is nothing to look for.
     bool lookFurther = count < n && freeArea() > 0;
     while (count < n) {
         int x = 0;
         int y = 0;
-        bool clear = false;
+        bool free = false;
         // Nine tries for a free spot first, as ever.
-        for (int attempt = 0; attempt < 9 && !clear; ++attempt) {
+        for (int attempt = 0; attempt < 9 && !free; ++attempt) {
             x = std::rand() % width;
             y = std::rand() % height;
-            clear = isClearOfAtoms(x, y);
+            free = isFreeSpot(x, y);
         }
-        // An electron started inside an atom would measure nothing but the atom, so the search
-        // goes on with further draws, keeping the last one if none is free. Free spots too rare
-        // to turn up within the bound are not looked for again in this call: later electrons
-        // take their ninth candidate, as on a field that atoms cover.
-        for (int attempt = 0; lookFurther && !clear && attempt < extraPlacementTries; ++attempt) {
+        // An electron started inside an atom or across a wall would measure the atom or the
+        // wall, so the search goes on with further draws, keeping the last one if none is free.
+        // Free spots too rare to turn up within the bound are not looked for again in this
+        // call: later electrons take their ninth candidate, as on a field that atoms cover.
+        for (int attempt = 0; lookFurther && !free && attempt < extraPlacementTries; ++attempt) {
             x = std::rand() % width;
             y = std::rand() % height;
-            clear = isClearOfAtoms(x, y);
+            free = isFreeSpot(x, y);
         }
-        lookFurther = lookFurther && clear;
-        const double angle = randomDirection();
-        positions.append(QPointF(x, y));
-        directions.append(angle);
-        ++count;
+        lookFurther = lookFurther && free;
+        appendElectron(QPointF(x, y), randomDirection());
     }
 }
 
 void GasModel::addElectron(int x, int y, double angle)
 {
-    positions.append(QPointF(x, y));
+    appendElectron(QPointF(x, y), angle);
+}
+
+// A new electron starts with no totals of its own.
+void GasModel::appendElectron(const QPointF &centre, double angle)
+{
+    positions.append(centre);
     directions.append(angle);
+    headings.emplace_back();
+    headingAngles.push_back(std::nan(""));
+    electronTotals.emplace_back();
+    electronStripTimes.resize(electronStripTimes.size() + binsNumber);
     ++count;
+    headFromAngle(count - 1);
+    noteChange(ElectronCount);
+}
+
+// The heading along the electron's angle, kept until the angle changes.
+void GasModel::headFromAngle(int electron)
+{
+    const double a = directions[electron];
+    headings[electron] = QPointF(std::cos(a), std::sin(a));
+    headingAngles[electron] = a;
+}
+
+// Angles the exact flow left behind its headings are worked out when read, and only then.
+const QVector<double> &GasModel::electronDirections() const
+{
+    if (directionsBehind) {
+        for (int i = 0; i < count; ++i) {
+            if (std::isnan(headingAngles[i]))
+                directions[i] = std::atan2(headings[i].y(), headings[i].x());
+        }
+        directionsBehind = false;
+    }
+    return directions;
 }
 
 void GasModel::setPreviewing(bool b)
@@ -160,12 +222,18 @@ void GasModel::saveState()
 {
     savedPositions = positions;
     savedDirections = directions;
+    savedHeadings = headings;
+    savedHeadingAngles = headingAngles;
 }
 
+// A preview changes no totals: only the motion's state comes back.
 void GasModel::restoreState()
 {
     positions = savedPositions;
     directions = savedDirections;
+    headings = savedHeadings;
+    headingAngles = savedHeadingAngles;
+    directionsBehind = true;
 }
 
 void GasModel::clearStatistics()
@@ -178,8 +246,15 @@ void GasModel::clearStatistics()
     elapsed = 0.0;
     selectedBinTime = 0.0;
     wallDepthSum = 0.0;
-    runBatches.restart(0.0, 2, shortestBatch);
-    stripBatches.restart(0.0, binsNumber, shortestBatch);
+    electronTotals.assign(count, ElectronTotals());
+    electronStripTimes.assign(std::size_t(count) * qMax(binsNumber, 0), 0.0);
+    changedSinceReset = 0;
+    changedSinceStripsBegan = 0;
+}
+
+bool GasModel::electronsKeptInPockets() const
+{
+    return 2 * (atomR + electronR) >= side && freeArea() > 0;
 }
 
 // The geometry the settings describe, as the free space takes it; its result is

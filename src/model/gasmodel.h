@@ -1,14 +1,15 @@
 #ifndef VANDREL_GASMODEL_H
 #define VANDREL_GASMODEL_H
 
-#include "batchmeans.h"
 #include "freespace.h"
+#include "ratioestimate.h"
 
 #include <QPointF>
 #include <QVector>
 
 #include <array>
 #include <optional>
+#include <vector>
 
 class QPainter;
 class QPaintEvent;
@@ -61,18 +62,31 @@ public:
     QVector<double> pressureData() const { return pressureSeries; }
     QVector<double> densityData() const { return densityHistogram; }
 
-    // What the plots show now, from the running totals since the last reset (which go on past
-    // the last sample), with its standard error by batch means: NaN until the run is long
-    // enough to tell.
-    struct Measurement
-    {
-        double value;
-        double standardError;
-    };
+    // What the plots show now, from each electron's own totals since the last reset (or since
+    // it was added), with the standard error from their spread. The pressure is that of all
+    // the electrons now present.
     Measurement measuredProbability() const;
     Measurement measuredPressure() const;
     // One strip's share of the density, counted from 0.
     Measurement measuredShare(int strip) const;
+
+    // The settings the expected values depend on. Changed after the measurement began, they
+    // leave the totals mixing two settings, which no expected value describes.
+    enum Setting : unsigned {
+        Lattice = 1,       // spacing and radii
+        Speed = 2,         // the step's length
+        ElectronCount = 4, // the pressure is that of all the electrons
+        Strips = 8,        // the strips' number and so their width
+        SelectedStrip = 16,
+    };
+    // Those changed since the statistics began, and since the strip totals began (they start
+    // again with new strips).
+    unsigned settingsChangedSinceReset() const { return changedSinceReset; }
+    unsigned settingsChangedSinceStripsBegan() const { return changedSinceStripsBegan; }
+
+    // Where the atoms close every corridor between them, each electron stays in the pocket it
+    // started in: the values then hold only on average over placements.
+    bool electronsKeptInPockets() const;
 
     // Draws the field, or during a trail preview one dot per electron. Defined with the drawing
     // code (src/view), so that the physics needs no Qt GUI library.
@@ -103,12 +117,14 @@ public:
     double stripWidth() const { return binWidth; }
     bool isPreviewing() const { return previewing; }
     const QVector<QPointF> &electronPositions() const { return positions; }
-    const QVector<double> &electronDirections() const { return directions; }
+    const QVector<double> &electronDirections() const;
     int latticeOriginX() const { return originX; }
     int latticeOriginY() const { return originY; }
     double elapsedPath() const { return elapsed; }
     double wallDepthTotal() const { return wallDepthSum; }
     double selectedBinAccumulator() const { return selectedBinTime; }
+    // Reflections off walls and atoms by the electrons now present, since the statistics began.
+    double contactsSinceReset() const;
     const QVector<double> &binAccumulators() const { return binTime; }
 
     // A bearing in degrees clockwise from straight up, as the screen angle the
@@ -123,20 +139,43 @@ public:
     static constexpr int extraPlacementTries = 10000;
 
 private:
+    // What one electron has done since the statistics began or since it was added.
+    struct ElectronTotals
+    {
+        double path = 0.0;
+        double selectedStripTime = 0.0; // path flown in the selected strip
+        double wallDepth = 0.0;
+        double contacts = 0.0; // reflections off walls and atoms
+    };
+    // What one electron's step added to its totals, beside what it adds to its strips.
+    struct StepRecord
+    {
+        double wallDepth = 0.0;
+        int contacts = 0;
+    };
+
     void applyOriginRule();
+    void noteChange(Setting setting);
     const FreeSpace &freeSpace() const;
     std::array<QPointF, 4> surroundingNodes(double x, double y) const;
     bool isClearOfAtoms(double x, double y) const;
-    // Returns whether any wall mirrored the point.
-    bool reflectFromWalls(QPointF &p, double &a);
-    void collideWithAtom(QPointF &p, double &a, QPointF previous, bool mirroredByWall);
+    bool isFreeSpot(int x, int y) const;
+    void appendElectron(const QPointF &centre, double angle);
+    void headFromAngle(int electron);
+    void stepAlongSteps(int electron, QPointF &position, double &angle, double s, double q);
+    // Returns how many walls mirrored the point; their depth goes to `depth`.
+    int reflectFromWalls(QPointF &p, double &a, double &depth);
+    int returnWithinWallLines(QPointF &p, double &a, double &depth);
+    bool collideWithAtom(QPointF &p, double &a, QPointF previous, bool mirroredByWall);
     void settleWithinWalls(double &x, double &y, bool atomsApart) const;
-    void flyExactly(QPointF &position, double &angle, double cosA, double sinA, double s,
-                    double qPerPixel);
+    struct Course;
+    void stepExactly(double s, double qPerPixel);
+    void flyExactly(int electron, QPointF &position, double angle, const Course &course);
     int stripOf(double x) const;
-    void accumulateMove(double x0, double x1, double weight);
+    void accumulateMove(int electron, double x0, double x1, double weight, double path);
+    void addToStrip(int electron, int strip, double weight, double path);
+    void recordStep(int electron, double s, const StepRecord &record);
     void takeSampleIfDue();
-    void recordBatches();
 
     int width = 0;
     int height = 0;
@@ -149,9 +188,19 @@ private:
     double speed = 100.0;
     Motion motionKind = Motion::Stepwise;
     int count = 0;
-    QVector<double> directions;
+    // Each electron's direction: its angle, and the unit vector the motion follows. The stepwise
+    // rule works on angles and takes the vector from the angle; the exact flow turns the vector
+    // itself, and the angle is worked out from it only when someone reads it.
+    mutable QVector<double> directions;
+    std::vector<QPointF> headings;
+    // The angle each heading was worked out from, or NaN where the exact flow turned it: then
+    // the heading leads, and the direction follows it when read.
+    std::vector<double> headingAngles;
+    mutable bool directionsBehind = false;
     QVector<QPointF> positions;
     QVector<double> savedDirections;
+    std::vector<QPointF> savedHeadings;
+    std::vector<double> savedHeadingAngles;
     QVector<QPointF> savedPositions;
     bool previewing = false;
     bool showBins = false;
@@ -167,18 +216,55 @@ private:
     QVector<double> probabilitySeries;
     QVector<double> densityHistogram;
     QVector<double> pressureSeries;
-    // The batches behind the standard errors: of the selected strip's time and the wall
-    // depths, and of every strip's time, which starts again with the strips.
-    BatchMeans runBatches;
-    BatchMeans stripBatches;
-    // cos and sin of each electron's angle, recomputed only when the angle's bits change.
-    QVector<double> cachedAngle;
-    QVector<double> cachedCos;
-    QVector<double> cachedSin;
+    // Per electron: its totals, and the path it flew in each strip (a row of binsNumber each).
+    std::vector<ElectronTotals> electronTotals;
+    std::vector<double> electronStripTimes;
+    unsigned changedSinceReset = 0;
+    unsigned changedSinceStripsBegan = 0;
 
     // The free space of the geometry it was computed for.
     mutable std::optional<LatticeGeometry> freeSpaceGeometry;
     mutable FreeSpace freeSpaceCache;
 };
+
+// The per-move bookkeeping, inline: it runs for every leg of every electron.
+
+// The strip holding x (w * j <= x < w * (j + 1)); -1 or binsNumber for a centre beyond the
+// walls, where an electron placed across a wall starts.
+inline int GasModel::stripOf(double x) const
+{
+    const double guess = x * stripsPerPixel;
+    if (!(guess >= 0.0))
+        return -1;
+    int j = guess < binsNumber ? int(guess) : binsNumber;
+    // The product can round across a strip edge; the bounds decide.
+    const double w = binWidth;
+    if (!(w * j <= x))
+        --j;
+    else if (!(x < w * (j + 1)))
+        ++j;
+    return j < binsNumber ? j : binsNumber;
+}
+
+// Strips beyond the walls count nowhere.
+inline void GasModel::addToStrip(int electron, int strip, double weight, double path)
+{
+    if (strip < 0 || strip >= binsNumber)
+        return;
+    binTime[strip] += weight;
+    electronStripTimes[std::size_t(electron) * binsNumber + strip] += path;
+    if (strip == binIndex) {
+        selectedBinTime += weight;
+        electronTotals[electron].selectedStripTime += path;
+    }
+}
+
+inline void GasModel::recordStep(int electron, double s, const StepRecord &record)
+{
+    ElectronTotals &totals = electronTotals[electron];
+    totals.path += s;
+    totals.wallDepth += record.wallDepth;
+    totals.contacts += record.contacts;
+}
 
 #endif

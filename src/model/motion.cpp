@@ -20,11 +20,39 @@ void keepWithinField(double &coordinate, double radius, int extent)
     else if (coordinate > extent)
         coordinate = extent;
 }
+
 bool isWithinReach(const QPointF &p, const QPointF &node, double reach)
 {
     const double dx = p.x() - node.x();
     const double dy = p.y() - node.y();
     return dx * dx + dy * dy < reach * reach;
+}
+
+bool sameBits(double a, double b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// Mirrors a coordinate beyond the line `low` or `high` back between them, as often as it takes:
+// a path folded into the band between two mirrors. Returns how many mirrors it took; the depth
+// is how far it lay beyond the first.
+int foldBetween(double &coordinate, double low, double high, double &depth)
+{
+    const double overshoot = coordinate > high ? coordinate - high : low - coordinate;
+    if (!(overshoot > 0) || !(high > low))
+        return 0;
+    depth += overshoot;
+    // Beyond `high` by o, the centre comes back o inside it, bouncing between the two lines
+    // with a period of twice the band.
+    const double band = high - low;
+    const double travelled = std::fmod(overshoot, 2 * band);
+    const bool backFromFirstLine = travelled <= band;
+    const double fromLine = backFromFirstLine ? travelled : travelled - band;
+    if ((coordinate > high) == backFromFirstLine)
+        coordinate = high - fromLine;
+    else
+        coordinate = low + fromLine;
+    return 1 + int(overshoot / band);
 }
 } // namespace
 
@@ -33,47 +61,51 @@ void GasModel::step(int ms)
     const double s = ms * speed / 1000.0;
     // Each electron's move counts for an equal share of the step.
     const double q = count > 0 ? s / count : 0.0;
-    if (cachedAngle.size() != count) {
-        cachedAngle.fill(std::nan(""), count);
-        cachedCos.resize(count);
-        cachedSin.resize(count);
-    }
-    double *angles = cachedAngle.data();
-    double *coss = cachedCos.data();
-    double *sins = cachedSin.data();
-    const double qPerPixel = q / s; // along the true path each pixel counts for its share of q
-    for (int i = 0; i < count; ++i) {
-        double a = directions[i];
-        const QPointF previous = positions[i];
-        if (std::memcmp(&angles[i], &a, sizeof a) != 0) {
-            angles[i] = a;
-            coss[i] = std::cos(a);
-            sins[i] = std::sin(a);
-        }
-        if (motionKind == Motion::Exact) {
-            flyExactly(positions[i], a, coss[i], sins[i], s, qPerPixel);
-            directions[i] = a;
-            continue;
-        }
-        QPointF next(previous.x() + s * coss[i], previous.y() + s * sins[i]);
-        const bool mirroredByWall = reflectFromWalls(next, a);
-        collideWithAtom(next, a, previous, mirroredByWall);
-        directions[i] = a;
-        positions[i] = next;
-        if (!previewing)
-            accumulateMove(previous.x(), next.x(), q);
+    if (motionKind == Motion::Exact) {
+        stepExactly(s, q / s); // along the true path each pixel counts for its share of q
+    } else {
+        QPointF *centres = positions.data();
+        double *angles = directions.data();
+        for (int i = 0; i < count; ++i)
+            stepAlongSteps(i, centres[i], angles[i], s, q);
     }
     if (previewing)
         return;
     elapsed += s;
     takeSampleIfDue();
-    recordBatches();
+}
+
+// Moves to the end of the step along the angle, mirrors in the walls crossed, bounces off at most
+// one atom within reach of the end point, and mirrors back inside a wall line that the end still
+// lies beyond.
+void GasModel::stepAlongSteps(int electron, QPointF &position, double &angle, double s, double q)
+{
+    // The angle leads here: one the exact flow left behind its heading is worked out first.
+    if (std::isnan(headingAngles[electron]))
+        angle = std::atan2(headings[electron].y(), headings[electron].x());
+    double a = angle;
+    if (!sameBits(headingAngles[electron], a))
+        headFromAngle(electron);
+    const QPointF previous = position;
+    const QPointF heading = headings[electron];
+    QPointF next(previous.x() + s * heading.x(), previous.y() + s * heading.y());
+    StepRecord record;
+    record.contacts = reflectFromWalls(next, a, record.wallDepth);
+    if (collideWithAtom(next, a, previous, record.contacts > 0))
+        ++record.contacts;
+    record.contacts += returnWithinWallLines(next, a, record.wallDepth);
+    angle = a;
+    position = next;
+    if (!previewing) {
+        accumulateMove(electron, previous.x(), next.x(), q, s);
+        recordStep(electron, s, record);
+    }
 }
 
 // Mirrors the centre in the line at distance r inside each wall it crossed, so
 // the disc ends as far inside as it overshot. All four tests use the values
 // on entry; touching a wall exactly is not a crossing.
-bool GasModel::reflectFromWalls(QPointF &p, double &a)
+int GasModel::reflectFromWalls(QPointF &p, double &a, double &depth)
 {
     const double r = electronR;
     const double overBottom = p.y() + r - height;
@@ -81,34 +113,61 @@ bool GasModel::reflectFromWalls(QPointF &p, double &a)
     const double topValue = p.y() - r;
     const double leftValue = p.x() - r;
 
-    double depth = 0.0;
+    double passDepth = 0.0;
+    int walls = 0;
     if (overBottom > 0) {
         p.setY((height - r) - overBottom);
         a = twoPi - a;
-        depth += overBottom;
+        passDepth += overBottom;
+        ++walls;
     }
     if (overRight > 0) {
         p.setX((width - r) - overRight);
         a = threePi - a;
-        depth += overRight;
+        passDepth += overRight;
+        ++walls;
     }
     if (topValue < 0) {
         p.setY(r - topValue);
         a = twoPi - a;
-        depth += -topValue;
+        passDepth += -topValue;
+        ++walls;
     }
     if (leftValue < 0) {
         p.setX(r - leftValue);
         a = threePi - a;
-        depth += -leftValue;
+        passDepth += -leftValue;
+        ++walls;
     }
 
     keepWithinField(p.rx(), r, width);
     keepWithinField(p.ry(), r, height);
 
     if (!previewing)
-        wallDepthSum += depth;
-    return overBottom > 0 || overRight > 0 || topValue < 0 || leftValue < 0;
+        wallDepthSum += passDepth;
+    depth += passDepth;
+    return walls;
+}
+
+// An atom's bounce can carry the end of a step beyond a wall line, and so can a wall mirror of an
+// electron placed far across a wall; the next step's wall pass would not bring it back. It is
+// mirrored inside at once, each mirror a wall contact; how far the end lay beyond the line is
+// its depth, which counts towards the pressure as any other. A step that ends inside the wall
+// lines is left as it is.
+int GasModel::returnWithinWallLines(QPointF &p, double &a, double &depth)
+{
+    const double r = electronR;
+    double foldDepth = 0.0;
+    const int sideMirrors = foldBetween(p.rx(), r, width - r, foldDepth);
+    if (sideMirrors % 2 == 1)
+        a = threePi - a;
+    const int endMirrors = foldBetween(p.ry(), r, height - r, foldDepth);
+    if (endMirrors % 2 == 1)
+        a = twoPi - a;
+    if (!previewing)
+        wallDepthSum += foldDepth;
+    depth += foldDepth;
+    return sideMirrors + endMirrors;
 }
 
 // The lattice nodes at the corners of the cell holding (x, y): ceil/ceil,
@@ -128,8 +187,8 @@ std::array<QPointF, 4> GasModel::surroundingNodes(double x, double y) const
 // last hit in the order ceil/ceil, ceil/floor, floor/floor, floor/ceil). The
 // new direction mirrors in the normal through the end point; the centre is
 // moved back to the contact point on the segment and on by the rest of the
-// step's length along the new direction.
-void GasModel::collideWithAtom(QPointF &p, double &a, QPointF previous, bool mirroredByWall)
+// step's length along the new direction. Returns whether it bounced.
+bool GasModel::collideWithAtom(QPointF &p, double &a, QPointF previous, bool mirroredByWall)
 {
     const double reach = atomR + electronR;
     // Past this bound the rounded root is surely above reach; it only skips sqrt.
@@ -145,7 +204,7 @@ void GasModel::collideWithAtom(QPointF &p, double &a, QPointF previous, bool mir
             hit = &node;
     }
     if (!hit)
-        return;
+        return false;
     const QPointF h = *hit;
 
     const double incoming = a;
@@ -159,7 +218,7 @@ void GasModel::collideWithAtom(QPointF &p, double &a, QPointF previous, bool mir
     // straight back) leaves no segment to find the contact on: the electron
     // turns where it is.
     if (qa == 0.0)
-        return;
+        return true;
     const double qb = 2 * (dX * (previous.x() - h.x()) + dY * (previous.y() - h.y()));
     const double hx = h.x() - previous.x();
     const double hy = h.y() - previous.y();
@@ -189,4 +248,5 @@ void GasModel::collideWithAtom(QPointF &p, double &a, QPointF previous, bool mir
         a = 2 * std::atan2(contact.y() - h.y(), contact.x() - h.x()) - along - pi;
         p = QPointF(contact.x() + rest * std::cos(a), contact.y() + rest * std::sin(a));
     }
+    return true;
 }

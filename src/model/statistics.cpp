@@ -3,48 +3,26 @@
 #include <algorithm>
 #include <cmath>
 
-// The strip holding x (w * j <= x < w * (j + 1)); -1 or binsNumber for a centre beyond the
-// walls, which an atom's bounce can leave there.
-int GasModel::stripOf(double x) const
-{
-    const double guess = x * stripsPerPixel;
-    if (!(guess >= 0.0))
-        return -1;
-    int j = guess < binsNumber ? int(guess) : binsNumber;
-    // The product can round across a strip edge; the bounds decide.
-    const double w = binWidth;
-    if (!(w * j <= x))
-        --j;
-    else if (!(x < w * (j + 1)))
-        ++j;
-    return std::min(j, binsNumber);
-}
-
 // A move from x0 to x1 spends its share of the step, weight, along its chord: each strip the
 // chord crosses gets the part of the weight that lies over it, overlap / |x1 - x0|. A move
-// within one strip, or straight up or down, gives that strip the whole weight.
-void GasModel::accumulateMove(double x0, double x1, double weight)
+// within one strip, or straight up or down, gives that strip the whole weight. The electron's own
+// strip times get the path in the same parts.
+void GasModel::accumulateMove(int electron, double x0, double x1, double weight, double path)
 {
     const double low = std::min(x0, x1);
     const double high = std::max(x0, x1);
     const int first = stripOf(low);
     const int last = stripOf(high);
     if (first == last) {
-        if (first >= 0 && first < binsNumber) {
-            binTime[first] += weight;
-            if (first == binIndex)
-                selectedBinTime += weight;
-        }
+        addToStrip(electron, first, weight, path);
         return;
     }
     const double w = binWidth;
     const double perPixel = weight / (high - low);
+    const double pathPerPixel = path / (high - low);
     for (int j = std::max(first, 0); j <= std::min(last, binsNumber - 1); ++j) {
         const double overlap = std::min(high, w * (j + 1)) - std::max(low, w * j);
-        const double share = overlap * perPixel;
-        binTime[j] += share;
-        if (j == binIndex)
-            selectedBinTime += share;
+        addToStrip(electron, j, overlap * perPixel, overlap * pathPerPixel);
     }
 }
 
@@ -73,43 +51,47 @@ void GasModel::takeSampleIfDue()
     }
 }
 
-// Each batch boundary keeps the running totals, so a step costs nothing between boundaries.
-void GasModel::recordBatches()
+// The probability is the path flown in the selected strip per path flown.
+Measurement GasModel::measuredProbability() const
 {
-    if (runBatches.endsBatch(elapsed))
-        runBatches.record(elapsed, {selectedBinTime, wallDepthSum});
-    if (stripBatches.endsBatch(elapsed))
-        stripBatches.record(elapsed, binTime);
+    RatioEstimate estimate;
+    for (const ElectronTotals &totals : electronTotals)
+        estimate.add(totals.selectedStripTime, totals.path);
+    return estimate.measurement();
 }
 
-GasModel::Measurement GasModel::measuredProbability() const
+// As plotted: the wall depth of all the electrons per unit of T, a hundredth of the path each
+// flies, that is 100 N times the depth per path.
+Measurement GasModel::measuredPressure() const
 {
-    const auto batchValue = [](double length, const double *amounts) {
-        return amounts[0] / length;
-    };
-    return {selectedBinTime / elapsed, runBatches.standardError(batchValue)};
+    RatioEstimate estimate;
+    for (const ElectronTotals &totals : electronTotals)
+        estimate.add(totals.wallDepth, totals.path);
+    const Measurement perPath = estimate.measurement();
+    const double scale = 100.0 * count;
+    return {perPath.value * scale, perPath.standardError * scale};
 }
 
-// As plotted: the depth sum per unit of T, which is a hundredth of the path.
-GasModel::Measurement GasModel::measuredPressure() const
-{
-    const auto batchValue = [](double length, const double *amounts) {
-        return amounts[1] / (length / 100);
-    };
-    return {wallDepthSum / (elapsed / 100), runBatches.standardError(batchValue)};
-}
-
-GasModel::Measurement GasModel::measuredShare(int strip) const
+// A strip's share is the path flown in it per path flown in any strip.
+Measurement GasModel::measuredShare(int strip) const
 {
     if (strip < 0 || strip >= binsNumber)
         return {std::nan(""), std::nan("")};
-    const int strips = binsNumber;
-    const auto share = [strip, strips](const double *stripTimes) {
-        double sum = 0.0;
-        for (int j = 0; j < strips; ++j)
-            sum += stripTimes[j];
-        return stripTimes[strip] / sum;
-    };
-    const auto batchValue = [&share](double, const double *amounts) { return share(amounts); };
-    return {share(binTime.constData()), stripBatches.standardError(batchValue)};
+    RatioEstimate estimate;
+    for (int i = 0; i < count; ++i) {
+        const double *stripTimes = electronStripTimes.data() + std::size_t(i) * binsNumber;
+        double inAnyStrip = 0.0;
+        for (int j = 0; j < binsNumber; ++j)
+            inAnyStrip += stripTimes[j];
+        estimate.add(stripTimes[strip], inAnyStrip);
+    }
+    return estimate.measurement();
+}
+
+double GasModel::contactsSinceReset() const
+{
+    double contacts = 0.0;
+    for (const ElectronTotals &totals : electronTotals)
+        contacts += totals.contacts;
+    return contacts;
 }

@@ -58,7 +58,7 @@ QString distanceInErrors(double value, double expected, double error)
 void Window::showReadout(const PlottedCurve &curve)
 {
     const int strip = ui->binIndexBox->value() - 1;
-    GasModel::Measurement measured{};
+    Measurement measured{};
     double expected = 0;
     switch (curve.mode) {
     case PlottedCurve::Mode::Probability:

@@ -126,6 +126,22 @@ static void referenceStep(QPointF &position, double &angle, const Settings &sett
         angle = 2 * std::atan2(contact.y() - node->y(), contact.x() - node->x()) - along - M_PI;
         position = contact + rest * QPointF(std::cos(angle), std::sin(angle));
     }
+    // A bounce that ends beyond a wall line is mirrored back in it (never by more than the field).
+    const double far = 400 - radius;
+    if (position.x() > far) {
+        position.setX(far - (position.x() - far));
+        angle = 3 * M_PI - angle;
+    } else if (position.x() < radius) {
+        position.setX(radius + (radius - position.x()));
+        angle = 3 * M_PI - angle;
+    }
+    if (position.y() > far) {
+        position.setY(far - (position.y() - far));
+        angle = 2 * M_PI - angle;
+    } else if (position.y() < radius) {
+        position.setY(radius + (radius - position.y()));
+        angle = 2 * M_PI - angle;
+    }
 }
 
 // How far a centre lies within the reach of the nearest atom, negative outside: the nearest
@@ -353,7 +369,7 @@ private slots:
         if (!meetsExpected)
             return;
         const QVector<double> shares = model.expectedDensity();
-        const QVector<QPair<GasModel::Measurement, double>> measured{
+        const QVector<QPair<Measurement, double>> measured{
             {model.measuredProbability(), model.expectedProbability()},
             {model.measuredPressure(), model.expectedPressure()},
             {model.measuredShare(1), shares[1]},
@@ -407,42 +423,55 @@ private slots:
             QCOMPARE(model.binAccumulators()[strip], stripTimes[strip]);
         QCOMPARE(model.selectedBinAccumulator(), stripTimes[settings.strips / 2]);
     }
-    void standardErrors_data()
+    void ratioEstimateByHand_data()
     {
-        QTest::addColumn<double>("correlation"); // of each value with the one before
-        // Values x of variance v: independent, their mean's error is sqrt(v / n); with each
-        // x = c x_before + e (e uniform, variance 1 / 12), v = (1 / 12) / (1 - c^2) and the
-        // error sqrt(v (1 + c) / (1 - c) / n).
-        QTest::newRow("independent") << 0.0;
-        QTest::newRow("correlated over 19 steps") << 0.9;
+        QTest::addColumn<Doubles>("a");
+        QTest::addColumn<Doubles>("b");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("error");
+        // m = 6 / 4; residuals -0.5, 0.5, 0; SE^2 = 0.5 / (3 * 2 * (4 / 3)^2) = 3 / 64.
+        QTest::newRow("three electrons")
+            << Doubles{1, 2, 3} << Doubles{1, 1, 2} << 1.5 << std::sqrt(3.0 / 64);
+        // One that has not moved tells nothing, and one alone gives no spread.
+        QTest::newRow("one that moved") << Doubles{0, 2} << Doubles{0, 4} << 0.5 << qQNaN();
+        QTest::newRow("none that moved") << Doubles{0} << Doubles{0} << qQNaN() << qQNaN();
     }
-    void standardErrors()
+    void ratioEstimateByHand()
     {
-        QFETCH(double, correlation);
-        const int steps = 100000;
-        BatchMeans batches;
-        batches.restart(0, 1, 100);
-        std::mt19937 random(7);
-        double x = 0;
-        double total = 0;
-        for (int step = 1; step <= steps; ++step) {
-            x = correlation * x + (random() / 4294967296.0 - 0.5);
-            total += x;
-            if (batches.endsBatch(step))
-                batches.record(step, {total});
+        QFETCH(Doubles, a);
+        QFETCH(Doubles, b);
+        QFETCH(double, value);
+        QFETCH(double, error);
+        RatioEstimate estimate;
+        for (int i = 0; i < a.size(); ++i)
+            estimate.add(a[i], b[i]);
+        const Measurement measured = estimate.measurement();
+        QCOMPARE(measured.value, value);
+        QCOMPARE(measured.standardError, error);
+    }
+    // Electrons whose totals a_i = p b_i + e_i scatter by a known sigma about a known p: over many
+    // experiments the distance of the estimate from p, in its own errors, has an RMS of 1.
+    void ratioEstimateIsHonest()
+    {
+        const double p = 0.3;
+        std::mt19937 random(11);
+        std::uniform_real_distribution<double> path(100, 1000);
+        std::normal_distribution<double> scatter(0, 20);
+        double squaredDistances = 0;
+        const int experiments = 400;
+        for (int experiment = 0; experiment < experiments; ++experiment) {
+            RatioEstimate estimate;
+            for (int electron = 0; electron < 50; ++electron) {
+                const double b = path(random);
+                estimate.add(p * b + scatter(random), b);
+            }
+            const Measurement measured = estimate.measurement();
+            const double distance = (measured.value - p) / measured.standardError;
+            squaredDistances += distance * distance;
         }
-        // Batches start at 4 steps, the shortest 100 / 32 in whole steps, and each time 32 of
-        // them merge into 16 of twice the length: at the end 24 of 4 * 2^10.
-        QCOMPARE(batches.completeBatches(), 24);
-        QCOMPARE(batches.batchLength(), 4096.0);
-        const double variance = 1.0 / 12 / (1 - correlation * correlation);
-        const double error = std::sqrt(variance * (1 + correlation) / (1 - correlation) / steps);
-        const double estimated =
-            batches.standardError([](double length, const double *sum) { return *sum / length; });
-        // From 24 batches the estimate itself scatters by about 15 %; the error of single
-        // values, blind to the correlation, would be 0.23 of it.
-        QVERIFY2(estimated > 0.5 * error && estimated < 1.5 * error,
-                 qPrintable(QString::number(estimated / error)));
+        const double rms = std::sqrt(squaredDistances / experiments);
+        // From 400 experiments the RMS itself scatters by about 4 %.
+        QVERIFY2(rms > 0.88 && rms < 1.12, qPrintable(QString::number(rms)));
     }
     // The sampling clock at the default speed, its cap, and what each reset clears.
     void samplesAndResets()
