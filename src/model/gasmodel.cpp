@@ -152,7 +152,12 @@ void GasModel::setNumber(int n)
 
 void GasModel::addElectron(int x, int y, double angle)
 {
-    positions.append(QPointF(x, y));
+    addElectronAt(QPointF(x, y), angle);
+}
+
+void GasModel::addElectronAt(const QPointF &centre, double angle)
+{
+    positions.append(centre);
     directions.append(angle);
     ++count;
 }

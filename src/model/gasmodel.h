@@ -46,6 +46,8 @@ public:
     // Population.
     void setNumber(int n);
     void addElectron(int x, int y, double angle);
+    // At an exact position, as a lesson brings back electrons aimed by hand.
+    void addElectronAt(const QPointF &centre, double angle);
     int number() const { return count; }
 
     // Trail preview support.
