@@ -177,6 +177,101 @@ Laboratory</source>
     </message>
 </context>
 <context>
+    <name>Lesson</name>
+    <message>
+        <source>a list of %1</source>
+        <translation>список из %1</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>объект</translation>
+    </message>
+    <message>
+        <source>an integer from %1 to %2</source>
+        <translation>целое число от %1 до %2</translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation>число от %1 до %2</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true или false</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>одно из: %1</translation>
+    </message>
+    <message>
+        <source>a list of at most %1 electrons</source>
+        <translation>список не более чем из %1 электронов</translation>
+    </message>
+    <message>
+        <source>[x, y, angle]</source>
+        <translation>[x, y, угол]</translation>
+    </message>
+    <message>
+        <source>a number from 0 to %1</source>
+        <translation>число от 0 до %1</translation>
+    </message>
+    <message>
+        <source>a finite number</source>
+        <translation>конечное число</translation>
+    </message>
+    <message>
+        <source>%1: not a field of a lesson</source>
+        <translation>%1: такого поля в уроке нет</translation>
+    </message>
+    <message>
+        <source>%1: missing</source>
+        <translation>%1: нет в файле</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not %3</source>
+        <translation>%1: %2 — не %3</translation>
+    </message>
+    <message>
+        <source>not a lesson: it has no &quot;%1&quot; field</source>
+        <translation>не урок: нет поля «%1»</translation>
+    </message>
+    <message>
+        <source>a version such as &quot;%1&quot;</source>
+        <translation>версия вида «%1»</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a version this program reads; it reads %3.x</source>
+        <translation>%1: версию %2 программа не читает; она читает %3.x</translation>
+    </message>
+    <message>
+        <source>not a lesson: the file is empty</source>
+        <translation>не урок: файл пуст</translation>
+    </message>
+    <message>
+        <source>not a lesson: %1 at character %2</source>
+        <translation>не урок: %1 в символе %2</translation>
+    </message>
+    <message>
+        <source>not a lesson: the text is not one JSON object</source>
+        <translation>не урок: текст — не один объект JSON</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>файла нет</translation>
+    </message>
+    <message>
+        <source>a folder, not a lesson file</source>
+        <translation>это папка, а не файл урока</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>не читается: %1</translation>
+    </message>
+    <message>
+        <source>not a lesson: larger than %1 bytes</source>
+        <translation>не урок: больше %1 байт</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>%1 already exists.
@@ -423,6 +518,32 @@ for electrons spread evenly over the space free of atoms.</source>
     <message>
         <source>%1, expected %2</source>
         <translation>%1, ожидается %2</translation>
+    </message>
+    <message>
+        <source>Open a lesson saved with Save: its settings and electrons, ready to run.</source>
+        <translation>Открыть урок, сохранённый кнопкой «Сохранить»: его настройки и электроны, готовые к запуску.</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Открыть…</translation>
+    </message>
+    <message>
+        <source>Open Lesson</source>
+        <translation>Открыть урок</translation>
+    </message>
+    <message>
+        <source>Could not open the lesson %1:
+%2.</source>
+        <translation>Не удалось открыть урок %1:
+%2.</translation>
+    </message>
+    <message>
+        <source>Lesson (*.vandrel)</source>
+        <translation>Урок (*.vandrel)</translation>
+    </message>
+    <message>
+        <source>Could not save the lesson to %1.</source>
+        <translation>Не удалось сохранить урок в %1.</translation>
     </message>
 </context>
 </TS>
