@@ -38,6 +38,8 @@ Control:
 &quot;Play&quot; (Space): once the settings are chosen, press it and watch the gas on the field; press it again to pause the motion.
 &quot;Clear&quot;: remove all electrons from the field and start the plots afresh.
 &quot;Save&quot; (Ctrl+S): save a picture of the field or, with the CSV file type, the numbers of the plot.
+With the file type &quot;Lesson (*.vandrel)&quot; it keeps the settings and the electrons as a lesson, to open in class.
+&quot;Open…&quot; (Ctrl+O): open a lesson, as does dropping its file on the window; it starts paused, the plots afresh.
 &quot;Trail mode&quot;: stop the motion and show the paths the electrons will take; not recommended with more than 10 electrons.
 F1 shows this guide. Escape leaves the program; while you type in a box, it only drops the typing.
 
@@ -83,6 +85,8 @@ enlarges by exactly that factor and takes precedence.</source>
 «Запуск» (пробел) — после ввода настроек нажмите эту кнопку и наблюдайте за газом на поле; повторное нажатие приостанавливает движение.
 «Очистить» — удалить все электроны с поля и начать графики заново.
 «Сохранить» (Ctrl+S) — сохранить изображение поля или, с типом файла CSV, числа графика.
+С типом файла «Урок (*.vandrel)» сохраняются настройки и электроны — урок, который можно открыть на занятии.
+«Открыть…» (Ctrl+O) — открыть урок (или перетащить его файл на окно); он открывается на паузе, графики с начала.
 «Показать траектории» — остановить движение и показать пути электронов; не рекомендуется, если электронов больше 10.
 F1 открывает это руководство. Escape завершает программу, а во время ввода числа только отменяет ввод.
 
