@@ -77,7 +77,6 @@ private slots:
             "density_2,nan,nan,0.47787486170316124\n");
         row("lesson out of range", "--lesson LESSON/bad.vandrel",
             "--lesson LESSON/bad.vandrel: side: 3 is not an integer from 5 to 400");
-        row("lesson a folder", "--lesson LESSON", "--lesson LESSON: a folder");
         row("expected without room", "--electron-radius 200 --bins 1 --output expected",
             "quantity,value\nfree_area,0\nfree_wall_length,0\nprobability,nan\npressure,nan\n"
             "density_1,nan\n");

@@ -490,7 +490,6 @@ private slots:
             "showBins: 0 is not true or false");
         row("missing setting", changed("    \"showExpected\": false,\n", ""),
             "showExpected: missing");
-        row("mistyped setting", changed("\"side\"", "\"sides\""), "side: missing");
         row("unknown setting", changed("\"side\": 50,", "\"side\": 50, \"sid\": 5,"),
             "sid: not a field of a lesson");
         row("off the field", changed("200.5", "400.5"),
