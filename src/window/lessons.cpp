@@ -12,6 +12,8 @@
 #include <QMimeData>
 #include <QShortcut>
 
+#include <algorithm>
+
 namespace {
 // The first lesson file among those dragged, if any.
 QString lessonAmong(const QMimeData *dragged)
