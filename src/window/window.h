@@ -34,8 +34,9 @@ public:
     void showIntro();
     // The language the menu's corner button switches.
     void setLanguage(Language *language);
-    // Writes the plotted numbers to a name ending in ".csv" (any case), else
-    // the field's picture in the format the suffix names. Returns false, and
+    // Writes the plotted numbers to a name ending in ".csv" (any case), the
+    // lesson to one ending in ".vandrel", else the field's picture in the
+    // format the suffix names. Returns false, and
     // leaves any file under the name as it was, when that fails.
     bool saveTo(const QString &fileName);
     // The demonstration as it stands: the form's settings and the first 500 electrons.
