@@ -54,6 +54,9 @@ install(FILES ${packaging_source}/${vandrel_app_id}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${packaging_source}/${vandrel_app_id}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The lesson files' type, for file managers: shared-mime-info takes it up by itself.
+install(FILES ${packaging_source}/${vandrel_app_id}.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/app.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/16x16/apps RENAME vandrel.png)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/app32.png

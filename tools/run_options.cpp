@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <QHash>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -51,6 +52,7 @@ const QString electronOption = QStringLiteral("electron");
 const QString binIndexOption = QStringLiteral("bin-index");
 const QString outputOption = QStringLiteral("output");
 const QString motionOption = QStringLiteral("motion");
+const QString lessonOption = QStringLiteral("lesson");
 const QString stepwiseMotion = QStringLiteral("stepwise");
 const QString exactMotion = QStringLiteral("exact");
 
@@ -107,6 +109,8 @@ QString acceptedFor(const QString &name)
         return outputKindNames();
     if (name == motionOption)
         return QStringLiteral("%1 or %2").arg(stepwiseMotion, exactMotion);
+    if (name == lessonOption)
+        return QStringLiteral("a lesson file saved by the program");
     return {};
 }
 
@@ -178,6 +182,12 @@ void declareOptions(QCommandLineParser &parser)
                         "box) (default: %1)")
              .arg(stepwiseMotion, exactMotion),
          QStringLiteral("RULE")});
+    parser.addOption(
+        {lessonOption,
+         QStringLiteral("take the settings and the electrons from a lesson saved by the program "
+                        "(*.vandrel); the options given as well override it, and --electrons N "
+                        "puts N random electrons in place of its own"),
+         QStringLiteral("FILE")});
     parser.addOption({outputOption, outputDescription(), QStringLiteral("KIND")});
     parser.addOption(helpOption);
     parser.addOption(versionOption);
@@ -230,7 +240,10 @@ QString helpText(const QCommandLineParser &parser)
                       "    vandrel-sim --electrons 500 --output expected\n"
                       "  A measurement with exact collisions, its errors and expected values:\n"
                       "    vandrel-sim --electrons 500 --steps 40000 --motion exact --output "
-                      "summary\n");
+                      "summary\n"
+                      "  The same for a lesson saved by the program, whatever motion it chose:\n"
+                      "    vandrel-sim --lesson gap.vandrel --steps 40000 --motion exact "
+                      "--output summary\n");
 }
 
 // The option an argument names: "--side=5" and "-side" both name "side".
@@ -354,6 +367,24 @@ QString applyValue(const QString &name, const QString &value, RunOptions &option
         binIndexText = value;
     return {};
 }
+
+// Empty on success, else the error line naming the file and the field.
+QString takeLesson(const QString &fileName, RunOptions &options)
+{
+    QString problem;
+    const std::optional<Lesson> lesson = Lesson::read(fileName, &problem);
+    if (!lesson)
+        return QStringLiteral("--%1 %2: %3").arg(lessonOption, fileName, problem);
+    options.side = lesson->side;
+    options.atomRadius = lesson->atomRadius;
+    options.electronRadius = lesson->electronRadius;
+    options.speed = lesson->speed;
+    options.exactCollisions = lesson->exactCollisions;
+    options.bins = lesson->bins;
+    options.binIndex = lesson->selectedBin;
+    options.lessonElectrons = lesson->electrons;
+    return {};
+}
 } // namespace
 
 CommandLine parseCommandLine(const QStringList &arguments)
@@ -380,6 +411,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
         return finish(CommandLine::Action::ShowText,
                       QStringLiteral("vandrel-sim " VANDREL_VERSION "\n"));
 
+    if (parser.isSet(lessonOption)) {
+        const QString error = takeLesson(parser.value(lessonOption), result.options);
+        if (!error.isEmpty())
+            return finish(CommandLine::Action::Reject, error);
+    }
     // Qt keeps each option's values apart; walking the names in the order
     // they were given finds the leftmost bad value.
     QHash<QString, int> valuesSeen;
@@ -400,6 +436,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
                           rejectValue(binIndexOption, *binIndexText, problem,
                                       integerRange(1, bins) + QStringLiteral(" (the bin count)")));
         result.options.binIndex = int(index);
+    } else {
+        // Fewer strips than a lesson's selected one: the last, as the form does.
+        result.options.binIndex = std::min(result.options.binIndex, result.options.bins);
     }
+    if (parser.isSet(QStringLiteral("electrons")))
+        result.options.lessonElectrons.clear();
     return result;
 }

@@ -2,6 +2,7 @@
 #define VANDREL_TOOLS_RUN_OPTIONS_H
 
 #include "csv_output.h"
+#include "lesson.h"
 
 #include <QString>
 #include <QStringList>
@@ -21,6 +22,7 @@ struct RunOptions
 {
     int electrons = 0;
     QVector<PlacedElectron> placedElectrons;
+    QVector<Lesson::Electron> lessonElectrons; // placed after the random ones, before --electron
     int side = 50;
     double atomRadius = 10.0;
     double electronRadius = 4.0;
@@ -44,9 +46,11 @@ struct CommandLine
 };
 
 // Reads the arguments, the program's name first. Qt's parser sorts out the
-// options; every value is then checked against its range in command-line
-// order, and the first fault found decides the error line. Repeated options:
-// the last wins, except --electron, which adds one electron each time.
+// options; a lesson is read first, then every value is checked against its
+// range in command-line order, and the first fault found decides the error
+// line. Options override the lesson; --electrons replaces its electrons.
+// Repeated options: the last wins, except --electron, which adds one electron
+// each time.
 CommandLine parseCommandLine(const QStringList &arguments);
 
 #endif

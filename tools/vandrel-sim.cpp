@@ -17,7 +17,7 @@ constexpr int stepMilliseconds = 50;
 
 // The same set-up order as the demonstration, which fixes the random draws:
 // the size while the spacing is still the constructor's 25, then the settings,
-// then the random electrons, then the hand-placed ones.
+// then the random electrons, then a lesson's, then the hand-placed ones.
 void setUp(GasModel &model, const RunOptions &options)
 {
     model.setSize(400, 400);
@@ -30,6 +30,8 @@ void setUp(GasModel &model, const RunOptions &options)
     model.setBinIndex(options.binIndex - 1);
     std::srand(unsigned(options.seed));
     model.setNumber(options.electrons);
+    for (const Lesson::Electron &e : options.lessonElectrons)
+        model.addElectronAt(e.centre, e.angle);
     for (const PlacedElectron &e : options.placedElectrons)
         model.addElectron(e.x, e.y, GasModel::bearingToAngle(e.bearing));
 }

@@ -38,6 +38,8 @@ Control:
 &quot;Play&quot; (Space): once the settings are chosen, press it and watch the gas on the field; press it again to pause the motion.
 &quot;Clear&quot;: remove all electrons from the field and start the plots afresh.
 &quot;Save&quot; (Ctrl+S): save a picture of the field or, with the CSV file type, the numbers of the plot.
+With the file type &quot;Lesson (*.vandrel)&quot; it keeps the settings and the electrons as a lesson, to open in class.
+&quot;Open…&quot; (Ctrl+O): open a lesson, as does dropping its file on the window; it starts paused, the plots afresh.
 &quot;Trail mode&quot;: stop the motion and show the paths the electrons will take; not recommended with more than 10 electrons.
 F1 shows this guide. Escape leaves the program; while you type in a box, it only drops the typing.
 
@@ -83,6 +85,8 @@ enlarges by exactly that factor and takes precedence.</source>
 «Запуск» (пробел) — после ввода настроек нажмите эту кнопку и наблюдайте за газом на поле; повторное нажатие приостанавливает движение.
 «Очистить» — удалить все электроны с поля и начать графики заново.
 «Сохранить» (Ctrl+S) — сохранить изображение поля или, с типом файла CSV, числа графика.
+С типом файла «Урок (*.vandrel)» сохраняются настройки и электроны — урок, который можно открыть на занятии.
+«Открыть…» (Ctrl+O) — открыть урок (или перетащить его файл на окно); он открывается на паузе, графики с начала.
 «Показать траектории» — остановить движение и показать пути электронов; не рекомендуется, если электронов больше 10.
 F1 открывает это руководство. Escape завершает программу, а во время ввода числа только отменяет ввод.
 
@@ -174,6 +178,101 @@ Laboratory</source>
     <message>
         <source>Statistical Physics</source>
         <translation>статистическая физика</translation>
+    </message>
+</context>
+<context>
+    <name>Lesson</name>
+    <message>
+        <source>a list of %1</source>
+        <translation>список из %1</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>объект</translation>
+    </message>
+    <message>
+        <source>an integer from %1 to %2</source>
+        <translation>целое число от %1 до %2</translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation>число от %1 до %2</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true или false</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>одно из: %1</translation>
+    </message>
+    <message>
+        <source>a list of at most %1 electrons</source>
+        <translation>список не более чем из %1 электронов</translation>
+    </message>
+    <message>
+        <source>[x, y, angle]</source>
+        <translation>[x, y, угол]</translation>
+    </message>
+    <message>
+        <source>a number from 0 to %1</source>
+        <translation>число от 0 до %1</translation>
+    </message>
+    <message>
+        <source>a finite number</source>
+        <translation>конечное число</translation>
+    </message>
+    <message>
+        <source>%1: not a field of a lesson</source>
+        <translation>%1: такого поля в уроке нет</translation>
+    </message>
+    <message>
+        <source>%1: missing</source>
+        <translation>%1: нет в файле</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not %3</source>
+        <translation>%1: %2 — не %3</translation>
+    </message>
+    <message>
+        <source>not a lesson: it has no &quot;%1&quot; field</source>
+        <translation>не урок: нет поля «%1»</translation>
+    </message>
+    <message>
+        <source>a version such as &quot;%1&quot;</source>
+        <translation>версия вида «%1»</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a version this program reads; it reads %3.x</source>
+        <translation>%1: версию %2 программа не читает; она читает %3.x</translation>
+    </message>
+    <message>
+        <source>not a lesson: the file is empty</source>
+        <translation>не урок: файл пуст</translation>
+    </message>
+    <message>
+        <source>not a lesson: %1 at character %2</source>
+        <translation>не урок: %1 в символе %2</translation>
+    </message>
+    <message>
+        <source>not a lesson: the text is not one JSON object</source>
+        <translation>не урок: текст — не один объект JSON</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>файла нет</translation>
+    </message>
+    <message>
+        <source>a folder, not a lesson file</source>
+        <translation>это папка, а не файл урока</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>не читается: %1</translation>
+    </message>
+    <message>
+        <source>not a lesson: larger than %1 bytes</source>
+        <translation>не урок: больше %1 байт</translation>
     </message>
 </context>
 <context>
@@ -423,6 +522,32 @@ for electrons spread evenly over the space free of atoms.</source>
     <message>
         <source>%1, expected %2</source>
         <translation>%1, ожидается %2</translation>
+    </message>
+    <message>
+        <source>Open a lesson saved with Save: its settings and electrons, ready to run.</source>
+        <translation>Открыть урок, сохранённый кнопкой «Сохранить»: его настройки и электроны, готовые к запуску.</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Открыть…</translation>
+    </message>
+    <message>
+        <source>Open Lesson</source>
+        <translation>Открыть урок</translation>
+    </message>
+    <message>
+        <source>Could not open the lesson %1:
+%2.</source>
+        <translation>Не удалось открыть урок %1:
+%2.</translation>
+    </message>
+    <message>
+        <source>Lesson (*.vandrel)</source>
+        <translation>Урок (*.vandrel)</translation>
+    </message>
+    <message>
+        <source>Could not save the lesson to %1.</source>
+        <translation>Не удалось сохранить урок в %1.</translation>
     </message>
 </context>
 </TS>

@@ -52,16 +52,10 @@ std::optional<Language::Code> Language::remembered()
     return fromName(QSettings().value(settingsKey).toString());
 }
 
-Language::Code Language::forStart(const std::optional<QString> &asked, QString *complaint,
-                                  const QLocale &desktop)
+Language::Code Language::forStart(std::optional<Code> asked, const QLocale &desktop)
 {
-    if (asked) {
-        if (const std::optional<Code> language = fromName(*asked))
-            return *language;
-        *complaint =
-            QStringLiteral("--lang: '%1' is not a language of the program; accepted: %2, %3")
-                .arg(*asked, nameOf(Code::English), nameOf(Code::Russian));
-    }
+    if (asked)
+        return *asked;
     if (const std::optional<Code> language = remembered())
         return *language;
     // The desktop's first interface language (LANGUAGE, else LC_ALL, LC_MESSAGES or LANG);

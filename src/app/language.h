@@ -31,11 +31,9 @@ public:
     static std::optional<Code> fromName(const QString &name);
     // The language chosen in the last switch of any earlier run, if any was.
     static std::optional<Code> remembered();
-    // The language to start in: the one --lang asks for when it names one,
-    // else the remembered one, else English on a desktop that speaks English
-    // and Russian on any other; what --lang gave that names none is reported.
-    static Code forStart(const std::optional<QString> &asked, QString *complaint,
-                         const QLocale &desktop = QLocale::system());
+    // The language to start in: the one --lang asks for, else the remembered
+    // one, else English on a desktop that speaks English and Russian on any other.
+    static Code forStart(std::optional<Code> asked, const QLocale &desktop = QLocale::system());
 
 public slots:
     // The user's switch, remembered for the next start.

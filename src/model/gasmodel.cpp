@@ -169,17 +169,17 @@ void GasModel::setNumber(int n)
             free = isFreeSpot(x, y);
         }
         lookFurther = lookFurther && free;
-        appendElectron(QPointF(x, y), randomDirection());
+        addElectronAt(QPointF(x, y), randomDirection());
     }
 }
 
 void GasModel::addElectron(int x, int y, double angle)
 {
-    appendElectron(QPointF(x, y), angle);
+    addElectronAt(QPointF(x, y), angle);
 }
 
 // A new electron starts with no totals of its own.
-void GasModel::appendElectron(const QPointF &centre, double angle)
+void GasModel::addElectronAt(const QPointF &centre, double angle)
 {
     positions.append(centre);
     directions.append(angle);

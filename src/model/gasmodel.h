@@ -39,6 +39,8 @@ public:
     // Population.
     void setNumber(int n);
     void addElectron(int x, int y, double angle);
+    // At an exact position, as a lesson brings back electrons aimed by hand.
+    void addElectronAt(const QPointF &centre, double angle);
     int number() const { return count; }
 
     // Trail preview support.
@@ -160,7 +162,6 @@ private:
     std::array<QPointF, 4> surroundingNodes(double x, double y) const;
     bool isClearOfAtoms(double x, double y) const;
     bool isFreeSpot(int x, int y) const;
-    void appendElectron(const QPointF &centre, double angle);
     void headFromAngle(int electron);
     void stepAlongSteps(int electron, QPointF &position, double &angle, double s, double q);
     // Returns how many walls mirrored the point; their depth goes to `depth`.

@@ -1,3 +1,4 @@
+#include "lesson.h"
 #include "plottedcurve.h"
 #include "widget.h"
 #include "window.h"
@@ -20,9 +21,14 @@ QString folderToSaveIn()
     return QFileInfo(remembered).isDir() ? remembered : QDir::currentPath();
 }
 
+bool hasSuffix(const QString &fileName, const char *suffix)
+{
+    return QFileInfo(fileName).suffix().compare(QLatin1String(suffix), Qt::CaseInsensitive) == 0;
+}
+
 bool isNumbersFile(const QString &fileName)
 {
-    return QFileInfo(fileName).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0;
+    return hasSuffix(fileName, "csv");
 }
 } // namespace
 
@@ -41,17 +47,21 @@ void Window::saveShot()
 {
     const QString pictureFilter = tr("PNG Images (*.png)");
     const QString numbersFilter = tr("CSV Data (*.csv)");
+    const QString lessonFilter = tr("Lesson (*.vandrel)");
     QString name = folderToSaveIn();
     QString filter = pictureFilter;
     for (;;) {
-        name = QFileDialog::getSaveFileName(this, saveCaption(), name,
-                                            pictureFilter + QStringLiteral(";;") + numbersFilter,
-                                            &filter, QFileDialog::DontConfirmOverwrite);
+        name = QFileDialog::getSaveFileName(
+            this, saveCaption(), name,
+            QStringList{pictureFilter, numbersFilter, lessonFilter}.join(QStringLiteral(";;")),
+            &filter, QFileDialog::DontConfirmOverwrite);
         if (name.isEmpty())
             return;
         // A name typed without a suffix takes the one of the chosen file type.
         if (QFileInfo(name).suffix().isEmpty())
-            name += filter == numbersFilter ? QStringLiteral(".csv") : QStringLiteral(".png");
+            name += filter == numbersFilter  ? QStringLiteral(".csv")
+                    : filter == lessonFilter ? QStringLiteral(".vandrel")
+                                             : QStringLiteral(".png");
         if (!QFileInfo::exists(name) || agreesToReplace(name))
             break;
     }
@@ -60,10 +70,16 @@ void Window::saveShot()
         return;
     }
     const QString shownName = QDir::toNativeSeparators(name);
-    QMessageBox::warning(this, saveCaption(),
-                         isNumbersFile(name)
-                             ? tr("Could not save the numbers to %1.").arg(shownName)
-                             : tr("Could not save the picture to %1.").arg(shownName));
+    QMessageBox::warning(
+        this, saveCaption(),
+        isNumbersFile(name)          ? tr("Could not save the numbers to %1.").arg(shownName)
+        : hasSuffix(name, "vandrel") ? tr("Could not save the lesson to %1.").arg(shownName)
+                                     : tr("Could not save the picture to %1.").arg(shownName));
+}
+
+QString Window::lastSaveFolder()
+{
+    return folderToSaveIn();
 }
 
 QString Window::saveCaption()
@@ -88,8 +104,9 @@ bool Window::saveTo(const QString &fileName)
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    const bool written = isNumbersFile(fileName)
-                             ? file.write(shownCurve.toCsv()) >= 0
+    const bool written = isNumbersFile(fileName) ? file.write(shownCurve.toCsv()) >= 0
+                         : hasSuffix(fileName, "vandrel")
+                             ? file.write(lesson().toJson()) >= 0
                              : renderToImage(widget).save(
                                    &file, QFileInfo(fileName).suffix().toLatin1().constData());
     if (!written) {

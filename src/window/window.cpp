@@ -44,6 +44,7 @@ Window::Window(QWidget *parent) : QMainWindow(parent), ui(new Ui::Window)
     wasPlaying = false;
     connectControls();
     addShortcuts();
+    connectLessons();
 
     plot->xAxis->setRange(0, 1000);
     plot->yAxis->setRange(0, 1);

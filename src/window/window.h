@@ -9,9 +9,11 @@
 
 class QAbstractSpinBox;
 class QCustomPlot;
+class QRadioButton;
 class QTimer;
 class Introb;
 class Language;
+class Lesson;
 class Widget;
 
 namespace Ui {
@@ -32,10 +34,16 @@ public:
     void showIntro();
     // The language the menu's corner button switches.
     void setLanguage(Language *language);
-    // Writes the plotted numbers to a name ending in ".csv" (any case), else
-    // the field's picture in the format the suffix names. Returns false, and
+    // Writes the plotted numbers to a name ending in ".csv" (any case), the
+    // lesson to one ending in ".vandrel", else the field's picture in the
+    // format the suffix names. Returns false, and
     // leaves any file under the name as it was, when that fails.
     bool saveTo(const QString &fileName);
+    // The demonstration as it stands: the form's settings and the first 500 electrons.
+    Lesson lesson() const;
+    // Sets the lesson's settings and electrons, restarts the statistics, pauses the run and ends
+    // trail mode. A file that is not a good lesson is told in a message box and changes nothing.
+    bool openLesson(const QString &fileName);
 
     const GasModel &gasModel() const { return model; }
 
@@ -49,16 +57,23 @@ public slots:
     void trailMode(bool active);
     void resetStatistics();
     void setExactCollisions(bool on);
+    void chooseLesson();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void replotWhenChosen(bool checked);
     void showPlayButtonText();
     PlottedCurve currentCurve() const;
     static QString saveCaption();
+    static QString lastSaveFolder();
+    void connectLessons();
+    void applyLesson(const Lesson &lesson);
+    QList<QRadioButton *> plotModeButtons() const;
     bool agreesToReplace(const QString &fileName);
     QAbstractSpinBox *spinBoxBeingEdited() const;
     void connectControls();

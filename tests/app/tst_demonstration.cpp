@@ -1,5 +1,8 @@
 #include "introb.h"
 #include "language.h"
+#include "lesson.h"
+#include "startarguments.h"
+#include "widget.h"
 #include "window.h"
 
 #include <QtTest>
@@ -148,6 +151,40 @@ private slots:
         QVERIFY(menu->isHidden());
         QVERIFY(window.isHidden());
     }
+    // A lesson saved from the window starts the program in the demonstration, with the
+    // electrons to the last bit; the runner reads the same lesson.
+    void startedWithALesson()
+    {
+        QTemporaryDir folder;
+        const QString lessonFile = folder.filePath("gap.vandrel");
+        {
+            Window teacher;
+            teacher.findChild<QSpinBox *>("sideBox")->setValue(30);
+            teacher.findChild<QSpinBox *>("numberBox")->setValue(20);
+            teacher.findChild<Widget *>()->animate(); // positions no longer whole pixels
+            QVERIFY(teacher.saveTo(lessonFile));
+        }
+        const auto run = [](const QString &arguments) {
+            QProcess runner;
+            runner.start(VANDREL_SIM, arguments.split(' '));
+            runner.waitForFinished(60000);
+            return runner.readAllStandardOutput();
+        };
+        const QByteArray expected = run("--side 30 --electrons 20 --output expected");
+        QVERIFY(expected.startsWith("quantity,value\n"));
+        QCOMPARE(run("--lesson " + lessonFile + " --output expected"), expected);
+
+        Window window;
+        showAtStart(window, readStartArguments({"vandrel", lessonFile}));
+        QCoreApplication::processEvents();
+        QVERIFY(window.isFullScreen());
+        QVERIFY(theMenu()->isHidden());
+        QCOMPARE(window.gasModel().number(), 20);
+        // Every number in its shortest exact form: the same text, the same bits.
+        QFile saved(lessonFile);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(window.lesson().toJson(), saved.readAll());
+    }
     void languageAtStart_data()
     {
         QTest::addColumn<QString>("asked"); // by --lang; empty: not given
@@ -166,14 +203,6 @@ private slots:
                                                      << "ru"
                                                      << "en_US"
                                                      << "ru";
-        QTest::newRow("--lang for this start") << "ru"
-                                               << "en"
-                                               << "en_GB"
-                                               << "ru";
-        QTest::newRow("--lang unknown") << "de"
-                                        << "en"
-                                        << "ru_RU"
-                                        << "en";
     }
     void languageAtStart()
     {
@@ -182,30 +211,58 @@ private slots:
         QFETCH(QString, desktop);
         QFETCH(QString, started);
         QSettings().setValue("language", remembered);
-        QString complaint;
-        const std::optional<QString> option =
-            asked.isEmpty() ? std::nullopt : std::optional<QString>(asked);
-        QCOMPARE(Language::nameOf(Language::forStart(option, &complaint, QLocale(desktop))),
+        QCOMPARE(Language::nameOf(Language::forStart(Language::fromName(asked), QLocale(desktop))),
                  started);
-        QCOMPARE(complaint.isEmpty(), asked != "de");
         QSettings().clear();
     }
-    // The real program tells one line about a bad --lang, and starts all the same.
-    void programToldOfABadLanguage()
+    void commandLine_data()
     {
+        QTest::addColumn<QString>("arguments");
+        // What starts ("lesson FILE in LANGUAGE"), or the line a mistake is told in.
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("Qt's options pass, one lesson")
+            << "-platform offscreen -style=Fusion -reverse --enlarged --lang en gap.vandrel"
+            << "lesson gap.vandrel in en";
+        QTest::newRow("unknown option") << "--bogus"
+                                        << "vandrel: Unknown option 'bogus'. See vandrel --help.";
+        QTest::newRow("-q") << "-q"
+                            << "vandrel: Unknown option 'q'. See vandrel --help.";
+        QTest::newRow("bad language")
+            << "--lang xx"
+            << "vandrel: --lang: 'xx' is not a language of the program; accepted: en, ru";
+        QTest::newRow("value to a switch")
+            << "--enlarged=3x"
+            << "vandrel: Unexpected value after '--enlarged'. See vandrel --help.";
+        QTest::newRow("two lessons")
+            << "a.vandrel b.vandrel"
+            << "vandrel: unexpected argument 'b.vandrel'; accepted: one lesson file";
+    }
+    // A mistake is told in one line with exit status 2 before a display is needed: the real
+    // program, with none to be had, says the same.
+    void commandLine()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(QString, outcome);
+        const QStringList list = arguments.split(' ');
+        const StartArguments start = readStartArguments(QStringList{"vandrel"} + list);
+        if (outcome.startsWith("lesson")) {
+            QCOMPARE(start.action, StartArguments::Action::Start);
+            const QString language = start.language ? Language::nameOf(*start.language) : "";
+            QCOMPARE("lesson " + start.lesson + " in " + language, outcome);
+            QVERIFY(start.enlarged);
+            return;
+        }
+        QCOMPARE(start.action, StartArguments::Action::Reject);
+        QCOMPARE("vandrel: " + start.message, outcome);
         QProcess program;
-        program.setReadChannel(QProcess::StandardError);
-        program.start(VANDREL_PROGRAM, {"--lang", "de", "-platform", "offscreen"});
-        QByteArray told;
-        while (!told.contains("--lang") && program.waitForReadyRead(10000))
-            told += program.readAllStandardError();
-        QCOMPARE(program.state(), QProcess::Running);
-        program.kill();
-        program.waitForFinished();
-        QVERIFY2(told.contains("vandrel: --lang: 'de' is not a language of the program; "
-                               "accepted: en, ru\n"),
-                 told);
-        QCOMPARE(told.count("--lang"), 1);
+        QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
+        for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            noDisplay.remove(variable);
+        program.setProcessEnvironment(noDisplay);
+        program.start(VANDREL_PROGRAM, list);
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitCode(), 2);
+        QCOMPARE(program.readAllStandardError(), (outcome + '\n').toUtf8());
     }
 };
 

@@ -1,10 +1,31 @@
+#include "lesson.h"
+
 #include <QProcess>
 #include <QtTest>
 
 class RunnerTest : public QObject
 {
     Q_OBJECT
+    QTemporaryDir folder;
+
 private slots:
+    // A lesson at spacing 30 with four strips, the last selected, and two electrons aimed by
+    // hand; "LESSON" in the rows names it.
+    void initTestCase()
+    {
+        Lesson lesson;
+        lesson.side = 30;
+        lesson.bins = 4;
+        lesson.selectedBin = 4;
+        lesson.electrons = {{QPointF(200.5, 395.25), 0.1}, {QPointF(10, 20), -2.5}};
+        QFile file(folder.filePath("gap.vandrel"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(lesson.toJson());
+        lesson.side = 3;
+        QFile bad(folder.filePath("bad.vandrel"));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write(lesson.toJson());
+    }
     void output_data()
     {
         QTest::addColumn<QString>("arguments");
@@ -45,6 +66,18 @@ private slots:
         row("expected", "--electrons 500 --output expected",
             "quantity,value\nfree_area,114255.86175336965\nfree_wall_length,1568\n"
             "probability,0.3206307876663");
+        // The lesson's electrons to the last bit; options override it, fewer strips move the
+        // selected one to the last, --electrons replaces its electrons: with none, nothing is
+        // measured.
+        row("lesson", "--lesson LESSON/gap.vandrel --steps 0 --output positions",
+            "x,y,angle\n200.5,395.25,0.10000000000000001\n10,20,-2.5\n");
+        row("options over a lesson",
+            "--lesson LESSON/gap.vandrel --bins 2 --electrons 0 --steps 1 --output summary",
+            "quantity,measured,standard_error,expected\nprobability,nan,nan,0.47787486170316124\n"
+            "pressure,nan,nan,0\ndensity_1,nan,nan,0.52212513829683826\n"
+            "density_2,nan,nan,0.47787486170316124\n");
+        row("lesson out of range", "--lesson LESSON/bad.vandrel",
+            "--lesson LESSON/bad.vandrel: side: 3 is not an integer from 5 to 400");
         row("expected without room", "--electron-radius 200 --bins 1 --output expected",
             "quantity,value\nfree_area,0\nfree_wall_length,0\nprobability,nan\npressure,nan\n"
             "density_1,nan\n");
@@ -54,6 +87,8 @@ private slots:
     {
         QFETCH(QString, arguments);
         QFETCH(QString, expected);
+        arguments.replace("LESSON", folder.path());
+        expected.replace("LESSON", folder.path());
         QProcess runner;
         runner.start(VANDREL_SIM, arguments.split(' ', Qt::SkipEmptyParts));
         QVERIFY(runner.waitForFinished(60000));

@@ -25,7 +25,9 @@ private slots:
         auto *play = window.findChild<QPushButton *>("togglePlayButton");
         const auto boxes = window.findChildren<QAbstractSpinBox *>();
         auto buttons = window.findChildren<QAbstractButton *>();
-        buttons.removeOne(window.findChild<QPushButton *>("saveButton")); // its dialog would wait
+        // Their dialogs would wait.
+        buttons.removeOne(window.findChild<QPushButton *>("saveButton"));
+        buttons.removeOne(window.findChild<QPushButton *>("openButton"));
         std::mt19937 random(20240611);
         const auto below = [&random](int bound) { return int(random() % unsigned(bound)); };
         // Either end of the box's range (one time in twenty), anywhere in it (one in forty), or

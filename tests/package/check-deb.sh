@@ -12,6 +12,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 app_id=org.vandrelgas.Vandrel
 desktop=usr/share/applications/$app_id.desktop
 metainfo=usr/share/metainfo/$app_id.metainfo.xml
+mime=usr/share/mime/packages/$app_id.xml
 
 info=$(dpkg-deb -I "$deb")
 echo "$info" | grep -q '^ Package: vandrel$' || fail "package name"
@@ -23,7 +24,7 @@ done
 version=$(echo "$info" | sed -n 's/^ Version: //p')
 
 files=$(dpkg-deb -c "$deb" | awk '{print $6}')
-for f in usr/bin/vandrel usr/bin/vandrel-sim "$desktop" "$metainfo" \
+for f in usr/bin/vandrel usr/bin/vandrel-sim "$desktop" "$metainfo" "$mime" \
          usr/share/icons/hicolor/16x16/apps/vandrel.png usr/share/icons/hicolor/32x32/apps/vandrel.png \
          usr/share/doc/vandrel/copyright usr/share/doc/vandrel/changelog.gz \
          usr/share/man/man1/vandrel.1.gz usr/share/man/man1/vandrel-sim.1.gz; do
@@ -31,7 +32,11 @@ for f in usr/bin/vandrel usr/bin/vandrel-sim "$desktop" "$metainfo" \
 done
 dpkg-deb -x "$deb" "$out/root"
 root=$out/root
-grep -q '^Exec=vandrel$' "$root/$desktop" || fail "desktop Exec"
+grep -q '^Exec=vandrel %f$' "$root/$desktop" || fail "desktop Exec"
+# A double click on a lesson opens it: the desktop entry takes the type the package declares.
+lesson_type=$(sed -n 's/.*mime-type type="\([^"]*\)".*/\1/p' "$root/$mime")
+grep -q "^MimeType=$lesson_type;$" "$root/$desktop" || fail "desktop MimeType is not $lesson_type"
+grep -q '<glob pattern="\*.vandrel"/>' "$root/$mime" || fail "lesson type without *.vandrel"
 grep -q '^Exec=vandrel --enlarged$' "$root/$desktop" || fail "desktop enlarged action"
 file "$root/usr/share/icons/hicolor/32x32/apps/vandrel.png" | grep -q '32 x 32' || fail "icon size"
 

@@ -1,3 +1,4 @@
+#include "lesson.h"
 #include "readout.h"
 #include "widget.h"
 #include "window.h"
@@ -383,6 +384,166 @@ private slots:
                       "Save Shot", "Save Shot", "Could not save the numbers to " + failed + "."}));
         QCOMPARE(contents(numbers), "t,probability\n");
         QCOMPARE(openedIn, folder.path());
+    }
+    // Saved through the dialog's lesson type and opened with Ctrl+O, or dropped on the window:
+    // every setting and the electrons, 500 of them, come back to the last bit; opening ends
+    // trail mode, pauses and starts the measurement again.
+    void lessonRoundTrip()
+    {
+        control<QSpinBox>("sideBox")->setValue(37);
+        control<QDoubleSpinBox>("atomRadBox")->setValue(7.25);
+        control<QDoubleSpinBox>("electronRadBox")->setValue(2.5);
+        control<QDoubleSpinBox>("speedBox")->setValue(333.33);
+        control<QDoubleSpinBox>("defDirBox")->setValue(271.5);
+        check("randomDefDirBox", false);
+        check("exactCollisionsCheckBox", true);
+        control<QSpinBox>("binsBox")->setValue(7);
+        control<QSpinBox>("binIndexBox")->setValue(6);
+        check("showBinsBox", true);
+        check("plotDensityButton", true);
+        check("expectedCheckBox", true);
+        QTest::mousePress(field, Qt::LeftButton, {}, QPoint(100, 100));
+        QTest::mouseMove(field, QPoint(103, 117));
+        QTest::mouseRelease(field, Qt::LeftButton, {}, QPoint(103, 117));
+        control<QSpinBox>("numberBox")->setValue(500);
+        tick(3);
+        QTemporaryDir folder;
+        QStringList chosenNames{folder.filePath("gap"), folder.filePath("gap.vandrel")};
+        QTimer answering;
+        connect(&answering, &QTimer::timeout, this, [&] {
+            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                dialog->selectNameFilter("Lesson (*.vandrel)");
+                dialog->selectFile(chosenNames.takeFirst());
+                static_cast<QDialog *>(dialog)->accept();
+            }
+        });
+        answering.start(0);
+        QVERIFY(shownActive());
+        QTest::keyClick(field, Qt::Key_S, Qt::ControlModifier);
+        const QByteArray saved = contents(folder.filePath("gap.vandrel"));
+        QCOMPARE(saved, window->lesson().toJson());
+        QVERIFY2(saved.size() < 50000, QByteArray::number(saved.size()));
+
+        init();
+        QVERIFY(shownActive());
+        click("togglePlayButton");
+        check("trailModeCheckBox", true);
+        QTest::keyClick(field, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(window->lesson().toJson(), saved);
+        QCOMPARE(state(), "stopped Play");
+        QVERIFY(!control<QCheckBox>("trailModeCheckBox")->isChecked());
+        QVERIFY(model().timeData().isEmpty());
+
+        // Straight to the window: Qt hands a drop only to the target of a real drag.
+        init();
+        QObject *dropTarget = window.get();
+        QMimeData dragged;
+        for (const QString name : {"notes.txt", "gap.vandrel"}) {
+            dragged.setUrls({QUrl::fromLocalFile(folder.filePath(name))});
+            QDragEnterEvent entering(QPoint(1, 1), Qt::CopyAction, &dragged, Qt::LeftButton, {});
+            entering.ignore();
+            dropTarget->event(&entering);
+            QCOMPARE(entering.isAccepted(), name.endsWith(".vandrel"));
+        }
+        QDropEvent drop(QPointF(1, 1), Qt::CopyAction, &dragged, Qt::LeftButton, {});
+        dropTarget->event(&drop);
+        QCoreApplication::processEvents();
+        QCOMPARE(window->lesson().toJson(), saved);
+    }
+    void badLessons_data()
+    {
+        QTest::addColumn<QByteArray>("text"); // or <missing>, <folder>
+        QTest::addColumn<QString>("told");    // empty: the lesson opens
+        Lesson lesson;
+        lesson.electrons = {{QPointF(200.5, 395), -1.5707963267948966}};
+        const QByteArray good = lesson.toJson();
+        const auto changed = [&good](const char *from, const QByteArray &to) {
+            QByteArray text = good;
+            return text.replace(from, to);
+        };
+        const auto row = [](const char *name, const QByteArray &text, const char *told) {
+            QTest::newRow(name) << text << QString::fromUtf8(told);
+        };
+        row("missing file", "<missing>", "no such file");
+        row("folder", "<folder>", "a folder, not a lesson file");
+        row("empty", "\n", "not a lesson: the file is empty");
+        row("cut short", good.left(good.size() / 2),
+            "not a lesson: unterminated string at character 205");
+        row("not an object", "[1, 2]", "not a lesson: the text is not one JSON object");
+        row("another format", changed("vandrel-lesson", "vandrel-lecture"),
+            "format: \"vandrel-lecture\" is not \"vandrel-lesson\"");
+        row("newer major version", changed("\"1.0\"", "\"2.0\""),
+            "version: \"2.0\" is not a version this program reads; it reads 1.x");
+        row("text for a number", changed("\"side\": 50", "\"side\": \"50\""),
+            "side: \"50\" is not an integer from 5 to 400");
+        row("fraction for an integer", changed("\"bins\": 3", "\"bins\": 2.5"),
+            "bins: 2.5 is not an integer from 1 to 100");
+        row("huge", changed("\"speed\": 100", "\"speed\": 1e300"),
+            "speed: 1e+300 is not a number from 0.1 to 1000");
+        row("negative", changed("\"electronRadius\": 4", "\"electronRadius\": -4"),
+            "electronRadius: -4 is not a number from 0.1 to 400");
+        row("strip beyond the strips", changed("\"selectedBin\": 1", "\"selectedBin\": 4"),
+            "selectedBin: 4 is not an integer from 1 to 3");
+        row("unknown plot", changed("probability", "free path"),
+            "plot: \"free path\" is not one of probability, pressure, density");
+        row("number for a switch", changed("\"showBins\": false", "\"showBins\": 0"),
+            "showBins: 0 is not true or false");
+        row("missing setting", changed("    \"showExpected\": false,\n", ""),
+            "showExpected: missing");
+        row("unknown setting", changed("\"side\": 50,", "\"side\": 50, \"sid\": 5,"),
+            "sid: not a field of a lesson");
+        row("off the field", changed("200.5", "400.5"),
+            "electrons[0].x: 400.5 is not a number from 0 to 400");
+        row("not a number", changed("395", "\"nan\""),
+            "electrons[0].y: \"nan\" is not a number from 0 to 400");
+        row("no angle", changed(", -1.5707963267948966", ""),
+            "electrons[0]: a list of 2 is not [x, y, angle]");
+        row("too many electrons",
+            changed("[200.5, 395, -1.5707963267948966]",
+                    QByteArray("[1, 1, 0],").repeated(500) + "[1, 1, 0]"),
+            "electrons: a list of 501 is not a list of at most 500 electrons");
+        // Newer minor versions add fields and may tell more of an electron.
+        row("newer minor version",
+            changed("\"1.0\",", "\"1.7\", \"tracks\": true,").replace("0.5, 395,", "0.5, 395, 1,"),
+            "");
+    }
+    // A file that is no good lesson is told, naming it and what is wrong, and changes nothing:
+    // not the settings, not the electrons, not the running motion.
+    void badLessons()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, told);
+        QTemporaryDir folder;
+        QString path = folder.filePath("bad.vandrel");
+        if (text == "<folder>") {
+            path = folder.path();
+        } else if (text != "<missing>") {
+            QFile file(path);
+            file.open(QIODevice::WriteOnly);
+            file.write(text);
+        }
+        control<QSpinBox>("numberBox")->setValue(3);
+        control<QSpinBox>("sideBox")->setValue(44);
+        click("togglePlayButton");
+        const QByteArray before = window->lesson().toJson();
+        QStringList messages;
+        QTimer answering;
+        connect(&answering, &QTimer::timeout, this, [&] {
+            if (auto *message = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                messages << message->text();
+                message->accept();
+            }
+        });
+        answering.start(0);
+        QCOMPARE(window->openLesson(path), told.isEmpty());
+        if (told.isEmpty()) {
+            QCOMPARE(model().electronPositions(), QVector<QPointF>{QPointF(200.5, 395)});
+            return;
+        }
+        const QString named = QDir::toNativeSeparators(path);
+        QCOMPARE(messages, QStringList("Could not open the lesson " + named + ":\n" + told + "."));
+        QCOMPARE(window->lesson().toJson(), before);
+        QCOMPARE(state(), "running Pause");
     }
     // A typed number of electrons applies on Enter only, adding to those placed; the arrows apply
     // at once. The first Escape drops a half-typed value and leaves the box, the second closes

@@ -1,0 +1,132 @@
+#include "lesson.h"
+#include "ui_window.h"
+#include "widget.h"
+#include "window.h"
+
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QShortcut>
+
+#include <algorithm>
+
+namespace {
+// The first lesson file among those dragged, if any.
+QString lessonAmong(const QMimeData *dragged)
+{
+    for (const QUrl &url : dragged->urls()) {
+        const QString file = url.toLocalFile();
+        if (QFileInfo(file).suffix().compare(QStringLiteral("vandrel"), Qt::CaseInsensitive) == 0)
+            return file;
+    }
+    return {};
+}
+} // namespace
+
+void Window::connectLessons()
+{
+    connect(ui->openButton, &QPushButton::clicked, this, &Window::chooseLesson);
+    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, ui->openButton,
+            &QAbstractButton::click);
+    setAcceptDrops(true);
+}
+
+// In the order of Lesson::plotModes().
+QList<QRadioButton *> Window::plotModeButtons() const
+{
+    return {ui->plotProbabilityButton, ui->plotPressureButton, ui->plotDensityButton};
+}
+
+Lesson Window::lesson() const
+{
+    Lesson lesson;
+    lesson.side = ui->sideBox->value();
+    lesson.atomRadius = ui->atomRadBox->value();
+    lesson.electronRadius = ui->electronRadBox->value();
+    lesson.speed = ui->speedBox->value();
+    lesson.defaultDirection = ui->defDirBox->value();
+    lesson.randomDirection = ui->randomDefDirBox->isChecked();
+    lesson.exactCollisions = ui->exactCollisionsCheckBox->isChecked();
+    lesson.bins = ui->binsBox->value();
+    lesson.selectedBin = ui->binIndexBox->value();
+    lesson.showBins = ui->showBinsBox->isChecked();
+    const QList<QRadioButton *> modes = plotModeButtons();
+    for (int i = 0; i < modes.size(); ++i) {
+        if (modes[i]->isChecked())
+            lesson.plot = Lesson::plotModes()[i];
+    }
+    lesson.showExpected = ui->expectedCheckBox->isChecked();
+    // Clicks can put more electrons on the field than the box counts; a lesson holds what it shows.
+    const int kept = std::min(model.number(), Lesson::maxElectrons);
+    for (int i = 0; i < kept; ++i)
+        lesson.electrons.append({model.electronPositions()[i], model.electronDirections()[i]});
+    return lesson;
+}
+
+// Through the form's controls, so that the field, the model and the plot follow them as they
+// follow the user; the electrons go straight to the model, where the box finds them.
+void Window::applyLesson(const Lesson &lesson)
+{
+    clearSettings();
+    ui->sideBox->setValue(lesson.side);
+    ui->atomRadBox->setValue(lesson.atomRadius);
+    ui->electronRadBox->setValue(lesson.electronRadius);
+    ui->speedBox->setValue(lesson.speed);
+    ui->defDirBox->setValue(lesson.defaultDirection);
+    ui->randomDefDirBox->setChecked(lesson.randomDirection);
+    ui->exactCollisionsCheckBox->setChecked(lesson.exactCollisions);
+    ui->binsBox->setValue(lesson.bins);
+    ui->binIndexBox->setValue(lesson.selectedBin);
+    ui->showBinsBox->setChecked(lesson.showBins);
+    plotModeButtons()[Lesson::plotModes().indexOf(lesson.plot)]->setChecked(true);
+    ui->expectedCheckBox->setChecked(lesson.showExpected);
+    for (const Lesson::Electron &electron : lesson.electrons)
+        model.addElectronAt(electron.centre, electron.angle);
+    ui->numberBox->setValue(model.number());
+    resetStatistics();
+    widget->repaint();
+}
+
+bool Window::openLesson(const QString &fileName)
+{
+    QString problem;
+    const std::optional<Lesson> lesson = Lesson::read(fileName, &problem);
+    if (!lesson) {
+        QMessageBox::warning(this, tr("Open Lesson"),
+                             tr("Could not open the lesson %1:\n%2.")
+                                 .arg(QDir::toNativeSeparators(fileName), problem));
+        return false;
+    }
+    applyLesson(*lesson);
+    return true;
+}
+
+void Window::chooseLesson()
+{
+    const QString fileName = QFileDialog::getOpenFileName(this, tr("Open Lesson"), lastSaveFolder(),
+                                                          tr("Lesson (*.vandrel)"));
+    if (!fileName.isEmpty())
+        openLesson(fileName);
+}
+
+void Window::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!lessonAmong(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+// Opened once the drop is over, so that a message about a bad file does not hold the
+// dragging program.
+void Window::dropEvent(QDropEvent *event)
+{
+    const QString fileName = lessonAmong(event->mimeData());
+    if (fileName.isEmpty())
+        return;
+    event->acceptProposedAction();
+    QMetaObject::invokeMethod(
+        this, [this, fileName] { openLesson(fileName); }, Qt::QueuedConnection);
+}
