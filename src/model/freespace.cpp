@@ -238,6 +238,83 @@ double freeAreaBetween(double a, double b, const LatticeGeometry &g, const Frame
     const double area = (rows.length() - law.constant) * (b - a) - law.perHalfChord * underArcs;
     return std::max(0.0, area);
 }
+// The angles at which a point on a circle of radius R lies more than h along the direction phi
+// from the circle's centre, R cos(theta - phi) > h: beyond a line, or inside a neighbouring circle
+// of the same radius whose centre lies 2h away.
+struct ArcCut
+{
+    double phi;
+    double h;
+};
+
+// How much of a circle of radius R the cuts leave, in radians, from the union of the arcs they
+// take away.
+double anglesLeft(const std::vector<ArcCut> &cuts, double R)
+{
+    constexpr double fullTurn = 2 * M_PI;
+    std::vector<std::pair<double, double>> taken;
+    for (const ArcCut &cut : cuts) {
+        if (cut.h >= R)
+            continue; // never reaches the circle, or only touches it
+        if (cut.h <= -R)
+            return 0.0; // the whole circle
+        const double halfWidth = std::acos(cut.h / R);
+        double start = std::remainder(cut.phi - halfWidth, fullTurn);
+        if (start < 0)
+            start += fullTurn;
+        const double end = start + 2 * halfWidth;
+        // An arc across the angle 0 is taken as two.
+        if (end > fullTurn) {
+            taken.emplace_back(start, fullTurn);
+            taken.emplace_back(0.0, end - fullTurn);
+        } else {
+            taken.emplace_back(start, end);
+        }
+    }
+    std::sort(taken.begin(), taken.end());
+    double left = fullTurn;
+    double coveredUpTo = 0.0;
+    for (const auto &[start, end] : taken) {
+        if (end <= coveredUpTo)
+            continue;
+        left -= end - std::max(start, coveredUpTo);
+        coveredUpTo = end;
+    }
+    return std::max(0.0, left);
+}
+
+// The arcs of the circles about the nodes that border the free space. While the discs leave gaps
+// (2 R^2 < side^2) a circle can only meet the four next to it, at the spacing's distance.
+double freeArcLength(const LatticeGeometry &g, const Frame &f)
+{
+    const double R = f.reach;
+    if (!(R > 0.0) || 2 * R * R >= g.side * g.side || !(f.right >= f.left && f.bottom >= f.top))
+        return 0.0;
+    std::vector<ArcCut> neighbours;
+    if (2 * R > g.side) {
+        for (double phi : {0.0, M_PI / 2, M_PI, -M_PI / 2})
+            neighbours.push_back({phi, g.side / 2});
+    }
+    const double firstColumn = std::ceil((f.left - R - g.originX) / g.side);
+    const double lastColumn = std::floor((f.right + R - g.originX) / g.side);
+    const double firstRow = std::ceil((f.top - R - g.originY) / g.side);
+    const double lastRow = std::floor((f.bottom + R - g.originY) / g.side);
+    double length = 0.0;
+    for (double row = firstRow; row <= lastRow; ++row) {
+        const double y = g.originY + g.side * row;
+        for (double column = firstColumn; column <= lastColumn; ++column) {
+            const double x = g.originX + g.side * column;
+            // Beyond the lines x = left, x = right, y = top and y = bottom.
+            std::vector<ArcCut> cuts{{M_PI, x - f.left},
+                                     {0.0, f.right - x},
+                                     {-M_PI / 2, y - f.top},
+                                     {M_PI / 2, f.bottom - y}};
+            cuts.insert(cuts.end(), neighbours.begin(), neighbours.end());
+            length += R * anglesLeft(cuts, R);
+        }
+    }
+    return length;
+}
 } // namespace
 
 FreeSpace computeFreeSpace(const LatticeGeometry &g)
@@ -250,6 +327,7 @@ FreeSpace computeFreeSpace(const LatticeGeometry &g)
 
     const Frame f = frameOf(g);
     space.wallLength = freeWallLength(g, f);
+    space.boundaryLength = space.wallLength + freeArcLength(g, f);
     if (!(f.right > f.left && f.bottom > f.top))
         return space;
 

@@ -31,12 +31,15 @@ struct FreeSpace
     // The length of the lines x = r, x = width - r, y = r and y = height - r
     // that borders it: where a centre meets a wall.
     double wallLength = 0.0;
+    // All of its border: the wall length and the arcs of the circles of radius R about the
+    // nodes that lie inside the wall lines and outside every other circle.
+    double boundaryLength = 0.0;
     // The part of A in each strip w * j <= x < w * (j + 1); they sum to 1,
     // and are NaN when A = 0.
     QVector<double> stripShares;
 };
 
-// Computed exactly from circle chords, in well under a millisecond for any
+// Computed exactly from circle chords and arcs, in about a millisecond for any
 // lattice the settings form allows.
 FreeSpace computeFreeSpace(const LatticeGeometry &geometry);
 

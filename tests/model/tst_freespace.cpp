@@ -44,6 +44,41 @@ static double freeLengthOfLine(const LatticeGeometry &geometry, double x)
     return free + std::max(0.0, end - coveredUpTo);
 }
 
+// The free border's length: the free wall length, and the points of every circle of radius R
+// that lie within the wall lines and outside every other circle, counted at equal steps of angle.
+// Each circle's steps start at another fraction of a step, so that the counts' rounding at the
+// ends of the arcs, alike on every circle of a lattice, averages out.
+static double freeBoundaryByPoints(const LatticeGeometry &geometry, double wallLength)
+{
+    const double reach = geometry.atomR + geometry.electronR;
+    const double r = geometry.electronR;
+    const double side = geometry.side;
+    const int steps = 40000;
+    double length = wallLength;
+    double phase = 0;
+    for (double row = 25 - side * std::ceil((25 + reach) / side); row < 400 + reach; row += side) {
+        for (double column = 25 - side * std::ceil((25 + reach) / side); column < 400 + reach;
+             column += side) {
+            int free = 0;
+            phase = std::fmod(phase + 0.6180339887, 1.0);
+            for (int step = 0; step < steps; ++step) {
+                const double angle = 2 * M_PI * (step + phase) / steps;
+                const double x = column + reach * std::cos(angle);
+                const double y = row + reach * std::sin(angle);
+                bool clear = x >= r && x <= 400 - r && y >= r && y <= 400 - r;
+                for (int i = -1; i <= 1 && clear; ++i) {
+                    for (int j = -1; j <= 1 && clear; ++j)
+                        clear = (i == 0 && j == 0) ||
+                                std::hypot(x - column - i * side, y - row - j * side) > reach;
+                }
+                free += clear;
+            }
+            length += 2 * M_PI * reach * free / steps;
+        }
+    }
+    return length;
+}
+
 class FreeSpaceTest : public QObject
 {
     Q_OBJECT
@@ -92,6 +127,8 @@ private slots:
         const double wallLength =
             2 * (freeLengthOfLine(geometry, radius) + freeLengthOfLine(geometry, 400 - radius));
         QCOMPARE(space.wallLength, wallLength);
+        QCOMPARE_LE(std::abs(space.boundaryLength / freeBoundaryByPoints(geometry, wallLength) - 1),
+                    1e-4);
     }
 };
 
