@@ -70,19 +70,12 @@ void replotMode(benchmark::State &state, const char *button)
         full->window.replot();
 }
 
-void replotProbability(benchmark::State &state)
+// Each quantity's plot, by the buttons in the order of the quantities.
+void replotQuantity(benchmark::State &state)
 {
-    replotMode(state, "plotProbabilityButton");
-}
-
-void replotPressure(benchmark::State &state)
-{
-    replotMode(state, "plotPressureButton");
-}
-
-void replotDensity(benchmark::State &state)
-{
-    replotMode(state, "plotDensityButton");
+    const char *buttons[] = {"plotProbabilityButton", "plotPressureButton", "plotDensityButton",
+                             "plotMeanFreePathButton"};
+    replotMode(state, buttons[state.range(0)]);
 }
 
 // For comparison: the same picture from a rebuild that leaves the plot to
@@ -106,14 +99,13 @@ void plainRebuildProbability(benchmark::State &state)
 }
 
 // The read-out's own work on every tick, past the sample cap: the measured values with their
-// errors from the electrons' spread, rounded and written out for each mode.
+// errors from the electrons' spread, rounded and written out for each quantity.
 void readout(benchmark::State &state)
 {
     const GasModel &model = full->window.gasModel();
     for (auto _ : state) {
-        const Measurement measured[] = {model.measuredProbability(), model.measuredPressure(),
-                                        model.measuredShare(1)};
-        for (const Measurement &m : measured) {
+        for (const QuantityDefinition &quantity : quantityTable()) {
+            const Measurement m = quantity.measured(model, 1);
             const RoundedMeasurement rounded = roundedMeasurement(m.value, m.standardError);
             benchmark::DoNotOptimize(rounded.value.size() + rounded.error.size());
             benchmark::DoNotOptimize(distanceInErrors(m.value, 0.3, m.standardError).size());
@@ -135,9 +127,7 @@ void tickDefaults(benchmark::State &state)
 }
 } // namespace
 
-BENCHMARK(replotProbability)->Unit(benchmark::kMillisecond);
-BENCHMARK(replotPressure)->Unit(benchmark::kMillisecond);
-BENCHMARK(replotDensity)->Unit(benchmark::kMillisecond);
+BENCHMARK(replotQuantity)->ArgName("quantity")->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 BENCHMARK(plainRebuildProbability)->Unit(benchmark::kMillisecond);
 BENCHMARK(readout)->Unit(benchmark::kMicrosecond);
 BENCHMARK(tickDefaults)

@@ -2,33 +2,62 @@
 
 #include "csvnumber.h"
 #include "gasmodel.h"
+#include "quantities.h"
 
 namespace {
-// A strip's row name, counted from 1.
-std::string densityName(int strip)
+// A profile's row name for one strip, counted from 1: density_1.
+std::string stripName(const QuantityDefinition &quantity, int strip)
 {
-    return "density_" + std::to_string(strip + 1);
+    return quantity.key + ("_" + std::to_string(strip + 1));
 }
 
-void appendRow(std::string &out, double a, double b, double c)
+bool isProfile(const QuantityDefinition &quantity)
 {
-    out += csvNumber(a);
-    out += ',';
-    out += csvNumber(b);
-    out += ',';
-    out += csvNumber(c);
-    out += '\n';
+    return quantity.shape == QuantityDefinition::Shape::AcrossStrips;
+}
+
+// One row per quantity in time, one per strip of a profile, each named as its row in the tables.
+template <typename Row> std::string rowsPerQuantity(const GasModel &model, Row row)
+{
+    std::string out;
+    for (const QuantityDefinition &quantity : quantityTable()) {
+        if (!isProfile(quantity)) {
+            out += row(quantity.key, quantity, 0);
+            continue;
+        }
+        for (int strip = 0; strip < model.stripCount(); ++strip)
+            out += row(stripName(quantity, strip), quantity, strip);
+    }
+    return out;
 }
 } // namespace
 
+std::string seriesHeader()
+{
+    std::string header = "t";
+    for (const QuantityDefinition &quantity : quantityTable()) {
+        if (!isProfile(quantity))
+            header += std::string(",") + quantity.key;
+    }
+    return header;
+}
+
+// As the model records them: the pressure as its running total.
 std::string seriesRows(const GasModel &model)
 {
     const QVector<double> t = model.timeData();
-    const QVector<double> probability = model.probabilityData();
-    const QVector<double> pressure = model.pressureData();
+    QVector<QVector<double>> columns;
+    for (const QuantityDefinition &quantity : quantityTable()) {
+        if (!isProfile(quantity))
+            columns.append(quantity.recorded(model));
+    }
     std::string out;
-    for (int i = 0; i < t.size(); ++i)
-        appendRow(out, t[i], probability[i], pressure[i]);
+    for (int i = 0; i < t.size(); ++i) {
+        out += csvNumber(t[i]);
+        for (const QVector<double> &column : columns)
+            out += ',' + csvNumber(column[i]);
+        out += '\n';
+    }
     return out;
 }
 
@@ -46,37 +75,32 @@ std::string positionsRows(const GasModel &model)
     const QVector<QPointF> &positions = model.electronPositions();
     const QVector<double> &directions = model.electronDirections();
     std::string out;
-    for (int i = 0; i < positions.size(); ++i)
-        appendRow(out, positions[i].x(), positions[i].y(), directions[i]);
+    for (int i = 0; i < positions.size(); ++i) {
+        out += csvNumber(positions[i].x()) + ',' + csvNumber(positions[i].y()) + ',' +
+               csvNumber(directions[i]) + '\n';
+    }
     return out;
 }
 
 std::string expectedRows(const GasModel &model)
 {
-    const auto row = [](const std::string &quantity, double value) {
-        return quantity + ',' + csvNumber(value) + '\n';
+    const auto row = [](const std::string &name, double value) {
+        return name + ',' + csvNumber(value) + '\n';
     };
     std::string out = row("free_area", model.freeArea());
     out += row("free_wall_length", model.freeWallLength());
-    out += row("probability", model.expectedProbability());
-    out += row("pressure", model.expectedPressure());
-    const QVector<double> density = model.expectedDensity();
-    for (int j = 0; j < density.size(); ++j)
-        out += row(densityName(j), density[j]);
-    return out;
+    out += row("free_boundary_length", model.freeBoundaryLength());
+    return out + rowsPerQuantity(
+                     model, [&](const std::string &name, const QuantityDefinition &quantity,
+                                int strip) { return row(name, quantity.expected(model, strip)); });
 }
 
 std::string summaryRows(const GasModel &model)
 {
-    const auto row = [](const std::string &quantity, Measurement measured,
-                        double expected) {
-        return quantity + ',' + csvNumber(measured.value) + ',' +
-               csvNumber(measured.standardError) + ',' + csvNumber(expected) + '\n';
-    };
-    std::string out = row("probability", model.measuredProbability(), model.expectedProbability());
-    out += row("pressure", model.measuredPressure(), model.expectedPressure());
-    const QVector<double> expectedDensity = model.expectedDensity();
-    for (int j = 0; j < expectedDensity.size(); ++j)
-        out += row(densityName(j), model.measuredShare(j), expectedDensity[j]);
-    return out;
+    return rowsPerQuantity(model, [&](const std::string &name, const QuantityDefinition &quantity,
+                                      int strip) {
+        const Measurement measured = quantity.measured(model, strip);
+        return name + ',' + csvNumber(measured.value) + ',' + csvNumber(measured.standardError) +
+               ',' + csvNumber(quantity.expected(model, strip)) + '\n';
+    });
 }

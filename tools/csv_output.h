@@ -6,7 +6,8 @@
 class GasModel;
 
 // The rows of each table the runner can print, without the header line; every
-// number with 17 significant digits so that it reads back to the same double.
+// number so that it reads back to the same double.
+std::string seriesHeader();                       // t and each quantity plotted in time
 std::string seriesRows(const GasModel &model);    // one per sample
 std::string densityRows(const GasModel &model);   // one per strip, numbered from 1
 std::string positionsRows(const GasModel &model); // one per electron
@@ -18,17 +19,18 @@ std::string summaryRows(const GasModel &model);   // each measured value with it
 struct OutputKind
 {
     const char *name;
-    const char *header;
+    std::string (*header)();
     std::string (*rows)(const GasModel &model);
 };
 
 // Every output kind, the default first.
 inline constexpr OutputKind outputKinds[] = {
-    {"series", "t,probability,pressure", seriesRows},
-    {"density", "bin,density", densityRows},
-    {"positions", "x,y,angle", positionsRows},
-    {"expected", "quantity,value", expectedRows},
-    {"summary", "quantity,measured,standard_error,expected", summaryRows},
+    {"series", seriesHeader, seriesRows},
+    {"density", [] { return std::string("bin,density"); }, densityRows},
+    {"positions", [] { return std::string("x,y,angle"); }, positionsRows},
+    {"expected", [] { return std::string("quantity,value"); }, expectedRows},
+    {"summary", [] { return std::string("quantity,measured,standard_error,expected"); },
+     summaryRows},
 };
 
 #endif

@@ -130,7 +130,7 @@ QString outputDescription()
     QStringList kinds;
     for (const OutputKind &kind : outputKinds)
         kinds << QStringLiteral("%1 (%2)").arg(QLatin1String(kind.name),
-                                               QLatin1String(kind.header));
+                                               QString::fromStdString(kind.header()));
     const QString last = kinds.takeLast();
     return QStringLiteral("the table to print: %1 or %2 (default: %3)")
         .arg(kinds.join(QStringLiteral(", ")), last, QLatin1String(outputKinds[0].name));
@@ -206,7 +206,9 @@ QString helpText(const QCommandLineParser &parser)
                       "             share of that time the electrons spent in the selected\n"
                       "             strip; pressure, the running total of the depths (pixels)\n"
                       "             by which electrons overshot the walls, which the program\n"
-                      "             plots divided by t\n"
+                      "             plots divided by t; mean_free_path, the path flown per\n"
+                      "             contact with a wall or an atom (pixels, nan before the\n"
+                      "             first)\n"
                       "  density    a row per strip, numbered from 1 at the left: its share of\n"
                       "             the electrons' time, the shares summing to 1\n"
                       "  positions  a row per electron: x and y of its centre in pixels (origin\n"
@@ -215,11 +217,15 @@ QString helpText(const QCommandLineParser &parser)
                       "             DEG is the angle (DEG - 90) pi / 180\n"
                       "  expected   what the curves approach for electrons spread evenly over\n"
                       "             the free space, with directions spread evenly: free_area\n"
-                      "             (square pixels), free_wall_length (pixels), probability,\n"
-                      "             pressure (per unit of t), density_1 ... density_B; nan\n"
-                      "             where no electron fits; --steps does not change it\n"
-                      "  summary    probability, pressure (per unit of t, as plotted) and\n"
-                      "             density_1 ... density_B at the end of the run, each with its\n"
+                      "             (square pixels), free_wall_length and free_boundary_length\n"
+                      "             (pixels: the walls, and the walls with the atoms' arcs),\n"
+                      "             probability, pressure (per unit of t), density_1 ...\n"
+                      "             density_B, mean_free_path (pi times the area over the\n"
+                      "             boundary); nan where no electron fits; --steps does not\n"
+                      "             change it\n"
+                      "  summary    probability, pressure (per unit of t, as plotted),\n"
+                      "             density_1 ... density_B and mean_free_path at the end of\n"
+                      "             the run, each with its\n"
                       "             standard error from the spread among the electrons (nan with\n"
                       "             fewer than two that moved) and its expected value (nan where\n"
                       "             there is none); measured and error nan without electrons\n"

@@ -69,7 +69,7 @@ int main(int argc, char *argv[])
     }
     progress.finish();
 
-    const std::string csv = options.output->header + ('\n' + options.output->rows(model));
+    const std::string csv = options.output->header() + ('\n' + options.output->rows(model));
     std::fwrite(csv.data(), 1, csv.size(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }

@@ -64,12 +64,14 @@ Plots, below the field:
 &quot;Probability&quot;: the probability of finding an electron in the chosen strip.
 &quot;Pressure&quot;: the sum of the depths by which the electrons overshot the walls, per unit of T.
 &quot;Density&quot;: each strip&apos;s share of the electrons, the shares summing to 1, drawn over the field&apos;s width from 0 to 1.
+&quot;Mean free path&quot;: the path an electron flies between two contacts with a wall or an atom. Every stretch between contacts
+is a chord of the free space, and chords averaged over all places and directions measure π × its area / its boundary.
 T is model time, not a temperature: the path each electron has flown, divided by 100.
 The plots average everything since the last &quot;Clear&quot; or &quot;Reset statistics&quot;, so after a change of settings they mix the old and the new.
 &quot;Reset statistics&quot;: start the measurement and the plot again; the electrons stay where they are and keep moving.
-The line under the buttons gives the plotted value with its standard error, from the spread of 16 to 32 consecutive parts
-of the run (&quot;± —&quot; until each part lets an electron fly 800 pixels); with the expected value shown, also that value
-and how many errors (σ) the measurement lies from it.
+The line under the buttons gives the plotted value with its standard error, from how much the electrons differ: they never
+meet, so each repeats the experiment (&quot;± —&quot; with fewer than two); with the expected value shown, also that value and
+how many errors (σ) the measurement lies from it, or why that comparison would mislead.
 &quot;Show expected value&quot;: a dashed line at the value the plot approaches for electrons spread evenly over the space
 free of atoms and flying in all directions alike; without &quot;Exact collisions&quot; the measurement drifts away from it at high speed.
 
@@ -112,13 +114,15 @@ F1 открывает это руководство. Escape завершает �
 «Вероятность» — вероятность найти электрон в выбранном отрезке.
 «Давление» — сумма глубин, на которые электроны заходили за стенки, на единицу T.
 «Плотность» — доля электронов в каждом отрезке (сумма долей равна 1) по ширине поля от 0 до 1.
+«Средняя длина свободного пробега» — путь электрона между двумя столкновениями со стенкой или атомом. Каждый участок между
+столкновениями — хорда свободного пространства, а средняя хорда по всем местам и направлениям равна π × площадь / граница.
 T — модельное время, а не температура: путь, пройденный каждым электроном, делённый на 100.
 Графики усредняют всё, что было после последнего нажатия «Очистить» или «Сбросить статистику», поэтому после смены настроек
 в них смешаны старое и новое.
 «Сбросить статистику» — начать измерение и график заново; электроны остаются на местах и продолжают движение.
-Строка под кнопками даёт измеренное значение со стандартной ошибкой, найденной по разбросу 16–32 последовательных частей
-измерения («± —», пока в каждой части электрон не пролетит 800 пикселей); если показано ожидаемое значение, также его
-и то, на сколько ошибок (σ) от него отстоит измерение.
+Строка под кнопками даёт измеренное значение со стандартной ошибкой по тому, насколько различаются электроны: они не
+встречаются, и каждый повторяет опыт («± —», если электронов меньше двух); если показано ожидаемое значение, также его
+и то, на сколько ошибок (σ) от него отстоит измерение, или почему такое сравнение ввело бы в заблуждение.
 «Показать ожидаемое значение» — штриховая линия на уровне, к которому стремится график для электронов, равномерно
 заполняющих место, свободное от атомов, и летящих во все стороны; без «Точных столкновений» при большой скорости измерения от него отходят.
 
@@ -276,6 +280,25 @@ Laboratory</source>
     </message>
 </context>
 <context>
+    <name>Quantity</name>
+    <message>
+        <source>P = %1 ± %2</source>
+        <translation>P = %1 ± %2</translation>
+    </message>
+    <message>
+        <source>p = %1 ± %2</source>
+        <translation>p = %1 ± %2</translation>
+    </message>
+    <message>
+        <source>Strip %1: %2 ± %3</source>
+        <translation>Отрезок %1: %2 ± %3</translation>
+    </message>
+    <message>
+        <source>ℓ = %1 ± %2 px</source>
+        <translation>ℓ = %1 ± %2 пикс.</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>%1 already exists.
@@ -428,18 +451,6 @@ Do you want to replace it?</source>
         <translation>Сбросить статистику</translation>
     </message>
     <message>
-        <source>P = %1 ± %2</source>
-        <translation>P = %1 ± %2</translation>
-    </message>
-    <message>
-        <source>p = %1 ± %2</source>
-        <translation>p = %1 ± %2</translation>
-    </message>
-    <message>
-        <source>Strip %1: %2 ± %3</source>
-        <translation>Полоса %1: %2 ± %3</translation>
-    </message>
-    <message>
         <source>%1, no room for electrons</source>
         <translation>%1, нет места для электронов</translation>
     </message>
@@ -548,6 +559,28 @@ for electrons spread evenly over the space free of atoms.</source>
     <message>
         <source>Could not save the lesson to %1.</source>
         <translation>Не удалось сохранить урок в %1.</translation>
+    </message>
+    <message>
+        <source>Plot the path an electron flies between two contacts
+with a wall or an atom, against T, the model time.</source>
+        <translation>Построить путь, который электрон пролетает между двумя столкновениями
+со стенкой или атомом, в зависимости от модельного времени T.</translation>
+    </message>
+    <message>
+        <source>Mean free path</source>
+        <translation>Средняя длина свободного пробега</translation>
+    </message>
+    <message>
+        <source>%1, expected %2; the settings changed since the measurement began: “%3” starts it again</source>
+        <translation>%1, ожидается %2; настройки изменились после начала измерения: «%3» начнёт его заново</translation>
+    </message>
+    <message>
+        <source>%1. Each electron stays in its own pocket: the values hold on average over placements.</source>
+        <translation>%1. Каждый электрон заперт в своей ячейке: значения верны лишь в среднем по расстановкам.</translation>
+    </message>
+    <message>
+        <source>%1, expected %2 (%3 σ: the stepwise rule settles off it, the more the faster; “%4” meets it)</source>
+        <translation>%1, ожидается %2 (%3 σ: пошаговое правило даёт смещение, тем большее, чем быстрее электроны; с отметкой «%4» его нет)</translation>
     </message>
 </context>
 </TS>

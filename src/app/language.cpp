@@ -22,9 +22,12 @@ void Language::use(Code language)
     QCoreApplication::removeTranslator(&programTable);
     QCoreApplication::removeTranslator(&qtTable);
     code = language;
+    // Numbers follow the language too: a decimal comma in Russian, a point in English.
+    const QLocale russian(QLocale::Russian, QLocale::Russia);
+    QLocale::setDefault(
+        language == Code::Russian ? russian : QLocale(QLocale::English, QLocale::UnitedStates));
     if (language == Code::English)
         return; // the source texts are English
-    const QLocale russian(QLocale::Russian, QLocale::Russia);
     // A missing table leaves those texts in English; nothing else goes wrong.
     if (qtTable.load(russian, QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

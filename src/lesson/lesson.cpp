@@ -1,6 +1,7 @@
 #include "lesson.h"
 
 #include "lessonformat.h"
+#include "quantities.h"
 
 #include <QLocale>
 
@@ -22,10 +23,15 @@ QByteArray quoted(const QString &text)
 }
 } // namespace
 
+// The quantities by the names they go by in CSV, the runner and here.
 const QStringList &Lesson::plotModes()
 {
-    static const QStringList names{QStringLiteral("probability"), QStringLiteral("pressure"),
-                                   QStringLiteral("density")};
+    static const QStringList names = [] {
+        QStringList keys;
+        for (const QuantityDefinition &quantity : quantityTable())
+            keys << QString::fromLatin1(quantity.key);
+        return keys;
+    }();
     return names;
 }
 

@@ -241,11 +241,14 @@ void GasModel::clearStatistics()
     timeSeries.clear();
     probabilitySeries.clear();
     pressureSeries.clear();
+    meanFreePathSeries.clear();
     densityHistogram.fill(0.0, binsNumber);
     binTime.fill(0.0, binsNumber);
     elapsed = 0.0;
     selectedBinTime = 0.0;
     wallDepthSum = 0.0;
+    pathTotal = 0.0;
+    contactTotal = 0.0;
     electronTotals.assign(count, ElectronTotals());
     electronStripTimes.assign(std::size_t(count) * qMax(binsNumber, 0), 0.0);
     changedSinceReset = 0;
@@ -285,6 +288,21 @@ double GasModel::freeArea() const
 double GasModel::freeWallLength() const
 {
     return freeSpace().wallLength;
+}
+
+double GasModel::freeBoundaryLength() const
+{
+    return freeSpace().boundaryLength;
+}
+
+// In a region Q that a free path crosses in straight lines, the mean length of a chord between
+// two contacts with its boundary is pi |Q| / |dQ| (uniform positions and directions, Santalo).
+double GasModel::expectedMeanFreePath() const
+{
+    const FreeSpace &space = freeSpace();
+    if (!(space.area > 0.0 && space.boundaryLength > 0.0))
+        return std::nan("");
+    return M_PI * space.area / space.boundaryLength;
 }
 
 double GasModel::expectedProbability() const

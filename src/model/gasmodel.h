@@ -63,6 +63,8 @@ public:
     QVector<double> probabilityData() const { return probabilitySeries; }
     QVector<double> pressureData() const { return pressureSeries; }
     QVector<double> densityData() const { return densityHistogram; }
+    // The path flown per contact with a wall or an atom, NaN before the first contact.
+    QVector<double> meanFreePathData() const { return meanFreePathSeries; }
 
     // What the plots show now, from each electron's own totals since the last reset (or since
     // it was added), with the standard error from their spread. The pressure is that of all
@@ -71,6 +73,7 @@ public:
     Measurement measuredPressure() const;
     // One strip's share of the density, counted from 0.
     Measurement measuredShare(int strip) const;
+    Measurement measuredMeanFreePath() const;
 
     // The settings the expected values depend on. Changed after the measurement began, they
     // leave the totals mixing two settings, which no expected value describes.
@@ -102,9 +105,12 @@ public:
     // geometry is worked out again only when a setting it depends on changes.
     double freeArea() const;
     double freeWallLength() const;
+    // The free wall length and the arcs of the atoms' reach that border the free space.
+    double freeBoundaryLength() const;
     double expectedProbability() const;
     double expectedPressure() const;
     QVector<double> expectedDensity() const;
+    double expectedMeanFreePath() const;
 
     // Read-only views for the drawing, tests, benchmarks and the command-line runner.
     int fieldWidth() const { return width; }
@@ -125,8 +131,8 @@ public:
     double elapsedPath() const { return elapsed; }
     double wallDepthTotal() const { return wallDepthSum; }
     double selectedBinAccumulator() const { return selectedBinTime; }
-    // Reflections off walls and atoms by the electrons now present, since the statistics began.
-    double contactsSinceReset() const;
+    // Reflections off walls and atoms since the statistics began.
+    double contactsSinceReset() const { return contactTotal; }
     const QVector<double> &binAccumulators() const { return binTime; }
 
     // A bearing in degrees clockwise from straight up, as the screen angle the
@@ -217,6 +223,10 @@ private:
     QVector<double> probabilitySeries;
     QVector<double> densityHistogram;
     QVector<double> pressureSeries;
+    QVector<double> meanFreePathSeries;
+    // The path all the electrons flew and their contacts, since the statistics began.
+    double pathTotal = 0.0;
+    double contactTotal = 0.0;
     // Per electron: its totals, and the path it flew in each strip (a row of binsNumber each).
     std::vector<ElectronTotals> electronTotals;
     std::vector<double> electronStripTimes;
@@ -266,6 +276,8 @@ inline void GasModel::recordStep(int electron, double s, const StepRecord &recor
     totals.path += s;
     totals.wallDepth += record.wallDepth;
     totals.contacts += record.contacts;
+    pathTotal += s;
+    contactTotal += record.contacts;
 }
 
 #endif

@@ -5,8 +5,6 @@
 
 void RatioEstimate::add(double a, double b)
 {
-    if (!(b > 0))
-        return;
     as.append(a);
     bs.append(b);
 }
@@ -21,7 +19,7 @@ Measurement RatioEstimate::measurement() const
         sumA += as[i];
         sumB += bs[i];
     }
-    if (n == 0)
+    if (!(sumB > 0))
         return {notANumber, notANumber};
     const double m = sumA / sumB;
     if (n < 2)

@@ -16,8 +16,9 @@ struct Measurement
 // path, path per contact), where each electron i has its own totals a_i and b_i, has the
 // standard error of a ratio estimator:
 //     m = sum a / sum b,   SE(m)^2 = sum (a_i - m b_i)^2 / (N (N - 1) mean(b)^2),
-// over the N electrons with b_i > 0 (one that has done nothing tells nothing). Electrons added
-// later have flown less and weigh less. The error needs two such electrons.
+// over the N electrons added (those that have moved: one that has not tells nothing). Electrons
+// added later have flown less and weigh less. The error needs two electrons, the value a sum of b
+// above 0.
 class RatioEstimate
 {
 public:

@@ -40,6 +40,7 @@ void GasModel::takeSampleIfDue()
     timeSeries.append(elapsed / 100);
     probabilitySeries.append(selectedBinTime / elapsed);
     pressureSeries.append(wallDepthSum);
+    meanFreePathSeries.append(contactTotal > 0 ? pathTotal / contactTotal : std::nan(""));
     if (binsNumber >= 1) {
         double sum = 0.0;
         for (int j = 0; j < binsNumber; ++j) {
@@ -55,8 +56,10 @@ void GasModel::takeSampleIfDue()
 Measurement GasModel::measuredProbability() const
 {
     RatioEstimate estimate;
-    for (const ElectronTotals &totals : electronTotals)
-        estimate.add(totals.selectedStripTime, totals.path);
+    for (const ElectronTotals &totals : electronTotals) {
+        if (totals.path > 0)
+            estimate.add(totals.selectedStripTime, totals.path);
+    }
     return estimate.measurement();
 }
 
@@ -65,8 +68,10 @@ Measurement GasModel::measuredProbability() const
 Measurement GasModel::measuredPressure() const
 {
     RatioEstimate estimate;
-    for (const ElectronTotals &totals : electronTotals)
-        estimate.add(totals.wallDepth, totals.path);
+    for (const ElectronTotals &totals : electronTotals) {
+        if (totals.path > 0)
+            estimate.add(totals.wallDepth, totals.path);
+    }
     const Measurement perPath = estimate.measurement();
     const double scale = 100.0 * count;
     return {perPath.value * scale, perPath.standardError * scale};
@@ -79,6 +84,8 @@ Measurement GasModel::measuredShare(int strip) const
         return {std::nan(""), std::nan("")};
     RatioEstimate estimate;
     for (int i = 0; i < count; ++i) {
+        if (!(electronTotals[i].path > 0))
+            continue;
         const double *stripTimes = electronStripTimes.data() + std::size_t(i) * binsNumber;
         double inAnyStrip = 0.0;
         for (int j = 0; j < binsNumber; ++j)
@@ -88,10 +95,13 @@ Measurement GasModel::measuredShare(int strip) const
     return estimate.measurement();
 }
 
-double GasModel::contactsSinceReset() const
+// The path flown per contact; an electron that met nothing yet still counts its path.
+Measurement GasModel::measuredMeanFreePath() const
 {
-    double contacts = 0.0;
-    for (const ElectronTotals &totals : electronTotals)
-        contacts += totals.contacts;
-    return contacts;
+    RatioEstimate estimate;
+    for (const ElectronTotals &totals : electronTotals) {
+        if (totals.path > 0)
+            estimate.add(totals.path, totals.contacts);
+    }
+    return estimate.measurement();
 }

@@ -3,6 +3,7 @@
 #include "widget.h"
 #include "window.h"
 
+#include <QButtonGroup>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -35,12 +36,6 @@ void Window::connectLessons()
     setAcceptDrops(true);
 }
 
-// In the order of Lesson::plotModes().
-QList<QRadioButton *> Window::plotModeButtons() const
-{
-    return {ui->plotProbabilityButton, ui->plotPressureButton, ui->plotDensityButton};
-}
-
 Lesson Window::lesson() const
 {
     Lesson lesson;
@@ -54,11 +49,7 @@ Lesson Window::lesson() const
     lesson.bins = ui->binsBox->value();
     lesson.selectedBin = ui->binIndexBox->value();
     lesson.showBins = ui->showBinsBox->isChecked();
-    const QList<QRadioButton *> modes = plotModeButtons();
-    for (int i = 0; i < modes.size(); ++i) {
-        if (modes[i]->isChecked())
-            lesson.plot = Lesson::plotModes()[i];
-    }
+    lesson.plot = QString::fromLatin1(definitionOf(shownQuantity()).key);
     lesson.showExpected = ui->expectedCheckBox->isChecked();
     // Clicks can put more electrons on the field than the box counts; a lesson holds what it shows.
     const int kept = std::min(model.number(), Lesson::maxElectrons);
@@ -82,7 +73,10 @@ void Window::applyLesson(const Lesson &lesson)
     ui->binsBox->setValue(lesson.bins);
     ui->binIndexBox->setValue(lesson.selectedBin);
     ui->showBinsBox->setChecked(lesson.showBins);
-    plotModeButtons()[Lesson::plotModes().indexOf(lesson.plot)]->setChecked(true);
+    for (const QuantityDefinition &quantity : quantityTable()) {
+        if (lesson.plot == QLatin1String(quantity.key))
+            quantityButtons->button(int(quantity.quantity))->setChecked(true);
+    }
     ui->expectedCheckBox->setChecked(lesson.showExpected);
     for (const Lesson::Electron &electron : lesson.electrons)
         model.addElectronAt(electron.centre, electron.angle);

@@ -39,7 +39,7 @@ Points staircase(const QVector<double> &perStrip)
 // time span, or the staircase of the expected strip shares.
 Points referencePoints(const PlottedCurve &curve, const Points &data)
 {
-    if (curve.mode == PlottedCurve::Mode::Density)
+    if (curve.acrossStrips())
         return staircase(curve.expected);
     return {{data.x.first(), data.x.last()}, {curve.expected.first(), curve.expected.first()}};
 }
@@ -49,7 +49,7 @@ QPen referencePen()
     return QPen(QColor(0xc0, 0x00, 0x00), 2, Qt::DashLine);
 }
 
-struct Range
+struct ValueRange
 {
     double lower;
     double upper;
@@ -57,7 +57,7 @@ struct Range
 
 // Widens the range just enough for the values it must show, keeping the same
 // margin beyond them; values that are not numbers widen nothing.
-Range widenedToShow(Range range, const QVector<double> &values)
+ValueRange widenedToShow(ValueRange range, const QVector<double> &values)
 {
     const auto [lowest, highest] = std::minmax_element(values.begin(), values.end());
     if (*highest > range.upper)
@@ -72,30 +72,27 @@ Range widenedToShow(Range range, const QVector<double> &values)
 PlottedCurve Window::currentCurve() const
 {
     PlottedCurve curve;
+    curve.quantity = shownQuantity();
+    const QuantityDefinition &shown = curve.definition();
     const bool withReference = ui->expectedCheckBox->isChecked();
-    if (ui->plotProbabilityButton->isChecked()) {
-        curve.mode = PlottedCurve::Mode::Probability;
-        curve.x = model.timeData();
-        curve.y = model.probabilityData();
-        if (withReference)
-            curve.expected.fill(model.expectedProbability(), curve.x.size());
-    } else if (ui->plotPressureButton->isChecked()) {
-        curve.mode = PlottedCurve::Mode::Pressure;
-        curve.x = model.timeData();
-        // The model keeps the running depth sum; the plot shows it per time.
-        curve.y = model.pressureData();
-        for (int i = 0; i < curve.x.size(); ++i)
-            curve.y[i] = curve.y[i] / curve.x[i];
-        if (withReference)
-            curve.expected.fill(model.expectedPressure(), curve.x.size());
-    } else {
-        curve.mode = PlottedCurve::Mode::Density;
-        curve.y = model.densityData();
+    curve.y = shown.recorded(model);
+    if (curve.acrossStrips()) {
         for (int strip = 1; strip <= curve.y.size(); ++strip)
             curve.x.append(strip);
-        if (withReference)
-            curve.expected = model.expectedDensity();
+        if (withReference) {
+            for (int strip = 0; strip < curve.y.size(); ++strip)
+                curve.expected.append(shown.expected(model, strip));
+        }
+        return curve;
     }
+    curve.x = model.timeData();
+    // The model keeps a running total; the plot shows it per time.
+    if (shown.plottedPerTime) {
+        for (int i = 0; i < curve.x.size(); ++i)
+            curve.y[i] = curve.y[i] / curve.x[i];
+    }
+    if (withReference)
+        curve.expected.fill(shown.expected(model, ui->binIndexBox->value() - 1), curve.x.size());
     return curve;
 }
 
@@ -103,14 +100,14 @@ PlottedCurve Window::currentCurve() const
 // tick. The axis keeps its range whenever the plot refuses an empty one.
 void Window::replot()
 {
+    using Range = QuantityDefinition::Range;
     plot->clearGraphs();
     shownCurve = currentCurve();
-    const PlottedCurve::Mode mode = shownCurve.mode;
-    const Points data = mode == PlottedCurve::Mode::Density ? staircase(shownCurve.y)
-                                                            : Points{shownCurve.x, shownCurve.y};
-    plot->yAxis->setLabel(shownCurve.valueName());
-    plot->xAxis->setLabel(mode == PlottedCurve::Mode::Density ? QStringLiteral(" ")
-                                                              : QStringLiteral("T"));
+    const QuantityDefinition &shown = shownCurve.definition();
+    const Points data =
+        shownCurve.acrossStrips() ? staircase(shownCurve.y) : Points{shownCurve.x, shownCurve.y};
+    plot->yAxis->setLabel(QString::fromLatin1(shown.axisLabel));
+    plot->xAxis->setLabel(shownCurve.acrossStrips() ? QStringLiteral(" ") : QStringLiteral("T"));
 
     // Time and strip edges both grow along the series: no sorting needed.
     plot->addGraph(plot->xAxis, plot->yAxis);
@@ -129,10 +126,10 @@ void Window::replot()
     const double margin = (max - min) * marginFactor;
     const bool anyNumber = max >= min;
 
-    Range left{0, 1};
-    if (mode == PlottedCurve::Mode::Density && anyNumber)
+    ValueRange left{0, 1};
+    if (shown.range == Range::UpToTwiceTheLargest && anyNumber)
         left = {0, 2 * max < 1 ? 2 * max : 1};
-    else if (mode == PlottedCurve::Mode::Pressure && anyNumber)
+    else if (shown.range == Range::ValuesWithMargins && anyNumber)
         left = {min - margin, max + margin};
 
     const bool referenceKnown = std::any_of(shownCurve.expected.begin(), shownCurve.expected.end(),

@@ -4,6 +4,7 @@
 #include "ui_window.h"
 #include "widget.h"
 
+#include <QButtonGroup>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QShortcut>
@@ -51,9 +52,11 @@ Window::Window(QWidget *parent) : QMainWindow(parent), ui(new Ui::Window)
 
     pushInitialValues();
 
-    // The read-out keeps its line while empty, so the plot does not jump when it fills.
-    ui->readoutLabel->setMinimumHeight(ui->readoutLabel->fontMetrics().height());
-    ui->readoutLabel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    // The read-out keeps two lines while empty, so the plot does not jump when it fills; a
+    // longer one wraps.
+    ui->readoutLabel->setWordWrap(true);
+    ui->readoutLabel->setMinimumHeight(2 * ui->readoutLabel->fontMetrics().lineSpacing());
+    ui->readoutLabel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
 
     setMinimumHeight(minimumWindowHeight);
     adjustSize();
@@ -85,17 +88,23 @@ void Window::connectControls()
     connect(ui->binIndexBox, &QSpinBox::valueChanged, widget, &Widget::setBinIndex);
     connect(ui->defDirBox, &QDoubleSpinBox::valueChanged, widget, &Widget::setDefaultDirection);
     connect(ui->randomDefDirBox, &QCheckBox::toggled, widget, &Widget::setDefaultRandom);
-    // A paused plot must not contradict the mode its buttons show.
-    for (QRadioButton *mode :
-         {ui->plotProbabilityButton, ui->plotPressureButton, ui->plotDensityButton})
-        connect(mode, &QRadioButton::toggled, this, &Window::replotWhenChosen);
+    // The one place that says which button plots which quantity. A paused plot must not
+    // contradict the mode its buttons show.
+    quantityButtons = new QButtonGroup(this);
+    quantityButtons->addButton(ui->plotProbabilityButton, int(Quantity::Probability));
+    quantityButtons->addButton(ui->plotPressureButton, int(Quantity::Pressure));
+    quantityButtons->addButton(ui->plotDensityButton, int(Quantity::Density));
+    quantityButtons->addButton(ui->plotMeanFreePathButton, int(Quantity::MeanFreePath));
+    connect(quantityButtons, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            replot();
+    });
     connect(ui->expectedCheckBox, &QCheckBox::toggled, this, &Window::replot);
 }
 
-void Window::replotWhenChosen(bool checked)
+Quantity Window::shownQuantity() const
 {
-    if (checked)
-        replot();
+    return Quantity(quantityButtons->checkedId());
 }
 
 // The field and the model start from exactly what the form shows. The strip
@@ -169,8 +178,8 @@ void Window::updateBinsNumber(int n)
 {
     ui->binIndexBox->setMaximum(n);
     widget->setBinsNumber(n);
-    // New strips start the density afresh; a paused plot of the old ones would contradict them.
-    if (ui->plotDensityButton->isChecked())
+    // New strips start a profile afresh; a paused plot of the old ones would contradict them.
+    if (definitionOf(shownQuantity()).shape == QuantityDefinition::Shape::AcrossStrips)
         replot();
 }
 
@@ -203,7 +212,7 @@ void Window::setExactCollisions(bool on)
 void Window::resetPlot()
 {
     plot->clearGraphs();
-    shownCurve = PlottedCurve{shownCurve.mode, {}, {}, {}};
+    shownCurve = PlottedCurve{shownCurve.quantity, {}, {}, {}};
     plot->xAxis->setLabel(QString());
     plot->yAxis->setLabel(QString());
     plot->xAxis->setRange(0, 1000);
@@ -238,15 +247,28 @@ QAbstractSpinBox *Window::spinBoxBeingEdited() const
     return nullptr;
 }
 
-// Texts only: the form's values, the timer and the plot stay as they are.
+// Texts and numbers only: the form's values, the timer and the plot stay as they are.
 void Window::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         setWindowTitle(tr("Physics"));
         showPlayButtonText();
+        followLocale();
+        plot->replot();
+        showReadout(shownCurve);
     }
     QMainWindow::changeEvent(event);
+}
+
+// Numbers as the language writes them (a decimal comma in Russian), in the boxes, on the plot's
+// axes and in the read-out alike; never with group separators.
+void Window::followLocale()
+{
+    QLocale numbers;
+    numbers.setNumberOptions(QLocale::OmitGroupSeparator);
+    setLocale(numbers);
+    plot->setLocale(numbers);
 }
 
 // Space plays or pauses, Ctrl+S saves, F1 shows the guide. Through the

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 
 class QAbstractSpinBox;
+class QButtonGroup;
 class QCustomPlot;
 class QRadioButton;
 class QTimer;
@@ -15,6 +16,7 @@ class Introb;
 class Language;
 class Lesson;
 class Widget;
+struct RoundedMeasurement;
 
 namespace Ui {
 class Window;
@@ -66,14 +68,13 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    void replotWhenChosen(bool checked);
     void showPlayButtonText();
     PlottedCurve currentCurve() const;
     static QString saveCaption();
     static QString lastSaveFolder();
     void connectLessons();
     void applyLesson(const Lesson &lesson);
-    QList<QRadioButton *> plotModeButtons() const;
+    Quantity shownQuantity() const;
     bool agreesToReplace(const QString &fileName);
     QAbstractSpinBox *spinBoxBeingEdited() const;
     void connectControls();
@@ -81,12 +82,17 @@ private:
     void pushInitialValues();
     void resetPlot();
     void showReadout(const PlottedCurve &curve);
+    QString comparedWithExpected(const QString &measuredText, const QuantityDefinition &shown,
+                                 const Measurement &measured, const RoundedMeasurement &rounded,
+                                 const QLocale &numbers) const;
+    void followLocale();
 
     Ui::Window *ui;
     GasModel model;
     QTimer *timer;
     Widget *widget;
     QCustomPlot *plot;
+    QButtonGroup *quantityButtons; // the plot's mode buttons, each with its quantity as its id
     Introb *intro;
     bool wasPlaying;
     bool playButtonSaysPause = false; // kept through trail mode, retold in each language

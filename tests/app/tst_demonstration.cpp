@@ -101,8 +101,8 @@ private slots:
         QVERIFY(screen.height() < 768 || !scrolling->isVisible());
     }
     // Going to the demonstration and back never disturbs it, nor does the corner button, which
-    // retells every open window at once, Qt's own texts too; the choice is there at the next
-    // start. Exit closes the menu, then the window.
+    // retells every open window at once, Qt's own texts and the read-out's numbers too; the
+    // choice is there at the next start. Exit closes the menu, then the window.
     void demonstrationBehindTheMenu()
     {
         Language language;
@@ -117,6 +117,8 @@ private slots:
         QVERIFY(menu->isHidden());
         window.findChild<QSpinBox *>("numberBox")->setValue(20);
         click(&window, "togglePlayButton");
+        window.findChild<Widget *>()->animate();
+        window.findChild<QRadioButton *>("plotDensityButton")->click();
         click(&window, "backButton");
         QVERIFY(menu->isFullScreen());
         click(menu, "infoButton");
@@ -134,11 +136,17 @@ private slots:
         const QStringList russian{"Руководство пользователя", "Отмена", "Приостановить",
                                   "В главное меню", "English"};
         QCOMPARE(shownTexts(), russian);
+        // The read-out too, numbers as the boxes write them, though nothing moved.
+        const QLabel *readout = window.findChild<QLabel *>("readoutLabel");
+        const QRegularExpression russianReadout("^Отрезок 1: \\d+,\\d+ ± \\d+,\\d+$");
+        QVERIFY2(russianReadout.match(readout->text()).hasMatch(), qPrintable(readout->text()));
         QWidget *corner = menu->findChild<QWidget *>("languageButton");
         QCOMPARE(menu->childAt(corner->geometry().center()), corner); // nothing covers it
         click(menu, "languageButton");
         QCOMPARE(shownTexts(),
                  QStringList({"User Guide", "Cancel", "Pause", "Main Menu", "Русский"}));
+        const QRegularExpression englishReadout("^Strip 1: \\d+\\.\\d+ ± \\d+\\.\\d+$");
+        QVERIFY2(englishReadout.match(readout->text()).hasMatch(), qPrintable(readout->text()));
         QCOMPARE(Language::remembered(), std::optional(Language::Code::English));
         click(menu, "languageButton");
         QCOMPARE(shownTexts(), russian);

@@ -45,7 +45,9 @@ private slots:
         row("value to a switch", "--help=full", "--help");
         // Straight down from (200, 395) with r = 2, s = 5: the wall at 398 mirrors it, depth 2.
         const QString wall = "--steps 1 --side 400 --electron-radius 2 --electron 200,395,180";
-        row("wall series", wall, "t,probability,pressure\n0.050000000000000003,0,2\n");
+        // One contact in the step's 5 pixels: a mean free path of 5.
+        row("wall series", wall,
+            "t,probability,pressure,mean_free_path\n0.050000000000000003,0,2,5\n");
         // Along the true path the same: 3 down to the wall line at 398, 2 back; the rest of the
         // step beyond the wall, 2, is its depth. The summary ends as the series does (2 / 0.05)
         // and has no error after one step.
@@ -63,9 +65,11 @@ private slots:
             "--steps 0 --output density --output positions --electron 10,20,90 --electron 30,40,0",
             "x,y,angle\n10,20,0\n30,40,-1.5707963267948966\n");
         // The defaults: 392^2 - 64 pi 14^2 of free area, the whole of the four wall lines free.
+        // The defaults: 392^2 - 64 pi 14^2 of free area, the whole of the four wall lines free, and
+        // 64 whole circles of radius 14 besides: a mean free path of pi A / (1568 + 64 * 28 pi).
         row("expected", "--electrons 500 --output expected",
             "quantity,value\nfree_area,114255.86175336965\nfree_wall_length,1568\n"
-            "probability,0.3206307876663");
+            "free_boundary_length,7197.73403523");
         // The lesson's electrons to the last bit; options override it, fewer strips move the
         // selected one to the last, --electrons replaces its electrons: with none, nothing is
         // measured.
@@ -75,12 +79,12 @@ private slots:
             "--lesson LESSON/gap.vandrel --bins 2 --electrons 0 --steps 1 --output summary",
             "quantity,measured,standard_error,expected\nprobability,nan,nan,0.47787486170316124\n"
             "pressure,nan,nan,0\ndensity_1,nan,nan,0.52212513829683826\n"
-            "density_2,nan,nan,0.47787486170316124\n");
+            "density_2,nan,nan,0.47787486170316124\nmean_free_path,nan,nan,9.8001146541156938\n");
         row("lesson out of range", "--lesson LESSON/bad.vandrel",
             "--lesson LESSON/bad.vandrel: side: 3 is not an integer from 5 to 400");
         row("expected without room", "--electron-radius 200 --bins 1 --output expected",
-            "quantity,value\nfree_area,0\nfree_wall_length,0\nprobability,nan\npressure,nan\n"
-            "density_1,nan\n");
+            "quantity,value\nfree_area,0\nfree_wall_length,0\nfree_boundary_length,0\n"
+            "probability,nan\npressure,nan\ndensity_1,nan\nmean_free_path,nan\n");
     }
     // Bad input (exit 2) is neither run nor replaced by a default: no stdout, one stderr line.
     void output()

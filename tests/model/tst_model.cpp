@@ -432,9 +432,13 @@ private slots:
         // m = 6 / 4; residuals -0.5, 0.5, 0; SE^2 = 0.5 / (3 * 2 * (4 / 3)^2) = 3 / 64.
         QTest::newRow("three electrons")
             << Doubles{1, 2, 3} << Doubles{1, 1, 2} << 1.5 << std::sqrt(3.0 / 64);
-        // One that has not moved tells nothing, and one alone gives no spread.
-        QTest::newRow("one that moved") << Doubles{0, 2} << Doubles{0, 4} << 0.5 << qQNaN();
-        QTest::newRow("none that moved") << Doubles{0} << Doubles{0} << qQNaN() << qQNaN();
+        // One without a contact counts with its path: m = 12 / 2; residuals -3, 5, -2;
+        // SE^2 = 38 / (3 * 2 * (2 / 3)^2) = 57 / 4.
+        QTest::newRow("one without a contact")
+            << Doubles{3, 5, 4} << Doubles{1, 0, 1} << 6.0 << std::sqrt(57.0 / 4);
+        // One alone gives no spread; with no contacts at all there is no value.
+        QTest::newRow("one electron") << Doubles{2} << Doubles{4} << 0.5 << qQNaN();
+        QTest::newRow("no contacts") << Doubles{3, 5} << Doubles{0, 0} << qQNaN() << qQNaN();
     }
     void ratioEstimateByHand()
     {

@@ -170,23 +170,66 @@ private slots:
         if (error > 0)
             QCOMPARE(distanceInErrors(value, expected, error), distance);
     }
-    // From the first tick of two or more electrons, the read-out gives the error and the distance
-    // from the expected value in errors; one electron alone has no spread to tell it.
-    void readoutWithItsError()
+    void readoutTells_data()
     {
-        check("exactCollisionsCheckBox", true);
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QVariantMap>("settings"); // a box's name and its value, before the run
+        QTest::addColumn<QVariantMap>("changed");  // and after its first tick
+        QTest::addColumn<QString>("told");         // a pattern of the read-out after two ticks
+        const QVariantMap exact{{"exactCollisionsCheckBox", true}};
+        const QString number = "\\d+(\\.\\d+)?";
+        const QString measured = number + " ± " + number;
+        QTest::newRow("one electron: no spread")
+            << "Probability" << QVariantMap{{"numberBox", 1}} << QVariantMap()
+            << "^P = " + number + " ± —, expected " + number + "$";
+        QTest::newRow("exact: the distance in errors")
+            << "Probability" << exact << QVariantMap()
+            << "^P = " + measured + ", expected " + number + " \\([+−]?\\d\\.\\d σ\\)$";
+        QTest::newRow("stepwise: its bias told")
+            << "Density" << QVariantMap() << QVariantMap()
+            << "^Strip 1: " + measured + ", expected " + number +
+                   " \\(.* σ: the stepwise rule settles off it, the more the faster; “Exact "
+                   "collisions” meets it\\)$";
+        QTest::newRow("pockets") << "Pressure"
+                                 << QVariantMap{{"exactCollisionsCheckBox", true},
+                                                {"atomRadBox", 22}}
+                                 << QVariantMap()
+                                 << "σ\\)\\. Each electron stays in its own pocket: the values "
+                                    "hold on average over placements\\.$";
+        QTest::newRow("the mean free path in pixels")
+            << "MeanFreePath" << exact << QVariantMap()
+            << "^ℓ = " + measured + " px, expected " + number + " \\(";
+        // The pressure depends on the count, the probability on the strips but not the count.
+        QTest::newRow("settings changed")
+            << "Pressure" << exact << QVariantMap{{"numberBox", 40}}
+            << "^p = " + measured + ", expected " + number +
+                   "; the settings changed since the measurement began: “Reset statistics” "
+                   "starts it again$";
+        QTest::newRow("a change it does not depend on")
+            << "Probability" << exact << QVariantMap{{"numberBox", 40}} << " σ\\)$";
+        QTest::newRow("no room") << "Probability" << QVariantMap()
+                                 << QVariantMap{{"electronRadBox", 200}}
+                                 << ", no room for electrons$";
+    }
+    // What the line under the plot says of the measured value, as soon as two electrons have
+    // moved, beside the expected value.
+    void readoutTells()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QVariantMap, settings);
+        QFETCH(QVariantMap, changed);
+        QFETCH(QString, told);
+        check("plot" + mode + "Button", true);
         check("expectedCheckBox", true);
-        control<QSpinBox>("numberBox")->setValue(1);
+        settings.insert("numberBox", settings.value("numberBox", 30));
+        for (auto box = settings.begin(); box != settings.end(); ++box)
+            control<QWidget>(box.key())->setProperty(
+                box.key().endsWith("CheckBox") ? "checked" : "value", box.value());
         tick(1);
-        QCOMPARE(readout().section(',', 0, 0).section(' ', 3), "± —");
-        control<QSpinBox>("numberBox")->setValue(30);
+        for (auto box = changed.begin(); box != changed.end(); ++box)
+            control<QWidget>(box.key())->setProperty("value", box.value());
         tick(1);
-        const QRegularExpression withError(
-            "^P = 0\\.\\d+ ± 0\\.\\d+, expected 0\\.\\d+ \\([+−]?\\d+\\.\\d σ\\)$");
-        QVERIFY2(withError.match(readout()).hasMatch(), qPrintable(readout()));
-        control<QDoubleSpinBox>("electronRadBox")->setValue(200);
-        tick(1);
-        QVERIFY2(readout().endsWith(", no room for electrons"), qPrintable(readout()));
+        QVERIFY2(QRegularExpression(told).match(readout()).hasMatch(), qPrintable(readout()));
     }
     void plots_data()
     {
@@ -485,7 +528,7 @@ private slots:
         row("strip beyond the strips", changed("\"selectedBin\": 1", "\"selectedBin\": 4"),
             "selectedBin: 4 is not an integer from 1 to 3");
         row("unknown plot", changed("probability", "free path"),
-            "plot: \"free path\" is not one of probability, pressure, density");
+            "plot: \"free path\" is not one of probability, pressure, density, mean_free_path");
         row("number for a switch", changed("\"showBins\": false", "\"showBins\": 0"),
             "showBins: 0 is not true or false");
         row("missing setting", changed("    \"showExpected\": false,\n", ""),
