@@ -93,7 +93,9 @@ void GasModel::stepAlongSteps(int electron, QPointF &position, double &angle, do
     record.contacts = reflectFromWalls(next, a, record.wallDepth);
     if (collideWithAtom(next, a, previous, record.contacts > 0))
         ++record.contacts;
-    record.contacts += returnWithinWallLines(next, a, record.wallDepth);
+    const double r = electronR;
+    if (!(next.x() >= r && next.x() <= width - r && next.y() >= r && next.y() <= height - r))
+        record.contacts += returnWithinWallLines(next, a, record.wallDepth);
     angle = a;
     position = next;
     if (!previewing) {
