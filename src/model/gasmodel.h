@@ -183,6 +183,7 @@ private:
     void addToStrip(int electron, int strip, double weight, double path);
     void recordStep(int electron, double s, const StepRecord &record);
     void takeSampleIfDue();
+    Measurement ratioOverElectrons(double ElectronTotals::*a, double ElectronTotals::*b) const;
 
     int width = 0;
     int height = 0;

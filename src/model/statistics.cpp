@@ -52,27 +52,29 @@ void GasModel::takeSampleIfDue()
     }
 }
 
-// The probability is the path flown in the selected strip per path flown.
-Measurement GasModel::measuredProbability() const
+// Sum a / sum b of the electrons' own totals, over those that have moved.
+Measurement GasModel::ratioOverElectrons(double ElectronTotals::*a, double ElectronTotals::*b) const
 {
     RatioEstimate estimate;
     for (const ElectronTotals &totals : electronTotals) {
         if (totals.path > 0)
-            estimate.add(totals.selectedStripTime, totals.path);
+            estimate.add(totals.*a, totals.*b);
     }
     return estimate.measurement();
+}
+
+// The probability is the path flown in the selected strip per path flown.
+Measurement GasModel::measuredProbability() const
+{
+    return ratioOverElectrons(&ElectronTotals::selectedStripTime, &ElectronTotals::path);
 }
 
 // As plotted: the wall depth of all the electrons per unit of T, a hundredth of the path each
 // flies, that is 100 N times the depth per path.
 Measurement GasModel::measuredPressure() const
 {
-    RatioEstimate estimate;
-    for (const ElectronTotals &totals : electronTotals) {
-        if (totals.path > 0)
-            estimate.add(totals.wallDepth, totals.path);
-    }
-    const Measurement perPath = estimate.measurement();
+    const Measurement perPath =
+        ratioOverElectrons(&ElectronTotals::wallDepth, &ElectronTotals::path);
     const double scale = 100.0 * count;
     return {perPath.value * scale, perPath.standardError * scale};
 }
@@ -98,10 +100,5 @@ Measurement GasModel::measuredShare(int strip) const
 // The path flown per contact; an electron that met nothing yet still counts its path.
 Measurement GasModel::measuredMeanFreePath() const
 {
-    RatioEstimate estimate;
-    for (const ElectronTotals &totals : electronTotals) {
-        if (totals.path > 0)
-            estimate.add(totals.path, totals.contacts);
-    }
-    return estimate.measurement();
+    return ratioOverElectrons(&ElectronTotals::path, &ElectronTotals::contacts);
 }
