@@ -118,7 +118,6 @@ public:
     int latticeSpacing() const { return side; }
     double atomRadius() const { return atomR; }
     double electronRadius() const { return electronR; }
-    double electronSpeed() const { return speed; }
     bool stripsShown() const { return showBins; }
     int stripCount() const { return binsNumber; }
     int selectedStrip() const { return binIndex; }
