@@ -24,12 +24,12 @@ private slots:
         row("value to a switch", "--help=full", "--help");
         // Straight down from (200, 395) with r = 2, s = 5: the wall at 398 mirrors it, depth 2.
         const QString wall = "--steps 1 --side 400 --electron-radius 2 --electron 200,395,180";
-        row("wall series", wall, "t,probability,pressure\n0.050000000000000003,0,2\n");
+        row("wall series", wall, "t,probability,pressure\n0.05,0,2\n");
         // Along the true path the same: 3 down to the wall line at 398, 2 back; the rest of the
         // step beyond the wall, 2, is its depth. The summary ends as the series does (2 / 0.05)
         // and has no error after one step.
         row("summary of a wall hit, exact", wall + " --motion exact --output summary",
-            "quantity,measured,standard_error,expected\nprobability,0,nan,0.32971616887694261\n"
+            "quantity,measured,standard_error,expected\nprobability,0,nan,0.3297161688769426\n"
             "pressure,40,nan,0.6331396389701");
         row("unknown motion", "--motion smooth", "--motion smooth");
         // A run estimated at over two seconds (with no electrons a step costs what one
