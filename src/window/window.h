@@ -12,6 +12,7 @@ class QCustomPlot;
 class QTimer;
 class Introb;
 class Language;
+class LectureView;
 class Widget;
 
 namespace Ui {
@@ -32,6 +33,8 @@ public:
     void showIntro();
     // The language the menu's corner button switches.
     void setLanguage(Language *language);
+    // Only the field and the plot, as large as the window allows; F11 switches too.
+    void setLectureView(bool on);
     // Writes the plotted numbers to a name ending in ".csv" (any case), else
     // the field's picture in the format the suffix names. Returns false, and
     // leaves any file under the name as it was, when that fails.
@@ -73,6 +76,7 @@ private:
     Widget *widget;
     QCustomPlot *plot;
     Introb *intro;
+    LectureView *lectureView;
     bool wasPlaying;
     bool playButtonSaysPause = false; // kept through trail mode, retold in each language
     PlottedCurve shownCurve;          // what the plot shows, for saving
