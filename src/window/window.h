@@ -35,10 +35,12 @@ public:
     void setLanguage(Language *language);
     // Only the field and the plot, as large as the window allows; F11 switches too.
     void setLectureView(bool on);
-    // Writes the plotted numbers to a name ending in ".csv" (any case), else
-    // the field's picture in the format the suffix names. Returns false, and
-    // leaves any file under the name as it was, when that fails.
-    bool saveTo(const QString &fileName);
+    enum class Picture { Field, Plot };
+    // Writes the plotted numbers to a name ending in ".csv" and the plot as a
+    // PDF to one ending in ".pdf" (any case), else a picture of the field or of
+    // the plot in the format the suffix names. Returns false, and leaves any
+    // file under the name as it was, when that fails.
+    bool saveTo(const QString &fileName, Picture picture = Picture::Field);
 
     const GasModel &gasModel() const { return model; }
 
@@ -81,7 +83,5 @@ private:
     bool playButtonSaysPause = false; // kept through trail mode, retold in each language
     PlottedCurve shownCurve;          // what the plot shows, for saving
 };
-
-QImage renderToImage(QWidget *widget);
 
 #endif
