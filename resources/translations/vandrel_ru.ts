@@ -37,8 +37,10 @@ and bounce off the atoms and the walls of the field.
 Control:
 &quot;Play&quot; (Space): once the settings are chosen, press it and watch the gas on the field; press it again to pause the motion.
 &quot;Clear&quot;: remove all electrons from the field and start the plots afresh.
-&quot;Save&quot; (Ctrl+S): save a picture of the field or, with the CSV file type, the numbers of the plot.
+&quot;Save&quot; (Ctrl+S): save a picture of the field or, with the CSV file type, the numbers of the plot; the plot itself as a PDF
+(a name ending in .pdf) or, with its own file type, as a PNG picture.
 &quot;Trail mode&quot;: stop the motion and show the paths the electrons will take; not recommended with more than 10 electrons.
+&quot;Lecture view&quot; (F11): show only the field, the plot and the buttons that run them, as large as the screen allows; again to go back.
 F1 shows this guide. Escape leaves the program; while you type in a box, it only drops the typing.
 
 Settings (lengths in pixels, the field being 400 × 400; rest the mouse on a setting to see its range):
@@ -74,16 +76,18 @@ free of atoms and flying in all directions alike; without &quot;Exact collisions
 Projector:
 To enlarge the whole program, start it with &quot;Enlarged (for a projector)&quot; from the desktop menu or with vandrel --enlarged:
 it takes the largest enlargement (2, 1.75, 1.5 or 1.25) at which the window and the menu fit the screen with every control
-in full; where none fits, the program starts at its usual size. The environment variable QT_SCALE_FACTOR (for example 1.5)
-enlarges by exactly that factor and takes precedence.</source>
+in full; where none fits, the demonstration opens in the lecture view instead. The environment variable QT_SCALE_FACTOR
+(for example 1.5) enlarges by exactly that factor and takes precedence.</source>
         <translation>Программа демонстрирует модель газа Вандреля: лёгкие частицы, электроны, летят по прямым среди неподвижных атомов решётки
 и отражаются от атомов и от стенок поля.
 
 Управление:
 «Запуск» (пробел) — после ввода настроек нажмите эту кнопку и наблюдайте за газом на поле; повторное нажатие приостанавливает движение.
 «Очистить» — удалить все электроны с поля и начать графики заново.
-«Сохранить» (Ctrl+S) — сохранить изображение поля или, с типом файла CSV, числа графика.
+«Сохранить» (Ctrl+S) — сохранить изображение поля или, с типом файла CSV, числа графика; сам график — в PDF
+(имя, оканчивающееся на .pdf) или, со своим типом файла, в рисунок PNG.
 «Показать траектории» — остановить движение и показать пути электронов; не рекомендуется, если электронов больше 10.
+«Режим лекции» (F11) — показать только поле, график и кнопки запуска, так крупно, как позволяет экран; повторно — вернуться.
 F1 открывает это руководство. Escape завершает программу, а во время ввода числа только отменяет ввод.
 
 Настройки (длины в пикселях, поле 400 × 400; наведите мышь на настройку, чтобы увидеть её пределы):
@@ -121,8 +125,8 @@ T — модельное время, а не температура: путь, �
 Проектор:
 Чтобы увеличить всю программу, запустите её пунктом «Крупно (для проектора)» в меню рабочего стола или командой vandrel --enlarged:
 программа выберет наибольшее увеличение (2; 1,75; 1,5 или 1,25), при котором окно и меню целиком помещаются на экране;
-если не подходит ни одно, она запустится в обычном размере. Переменная окружения QT_SCALE_FACTOR (например, 1.5) задаёт
-увеличение точно и имеет приоритет.</translation>
+если не подходит ни одно, демонстрация откроется в режиме лекции. Переменная окружения QT_SCALE_FACTOR (например, 1.5)
+задаёт увеличение точно и имеет приоритет.</translation>
     </message>
 </context>
 <context>
@@ -423,6 +427,22 @@ for electrons spread evenly over the space free of atoms.</source>
     <message>
         <source>%1, expected %2</source>
         <translation>%1, ожидается %2</translation>
+    </message>
+    <message>
+        <source>Show only the field and the plot, as large as the screen allows (F11); again for all the controls.</source>
+        <translation>Показать только поле и график, так крупно, как позволяет экран (F11); повторно — все элементы управления.</translation>
+    </message>
+    <message>
+        <source>Lecture view</source>
+        <translation>Режим лекции</translation>
+    </message>
+    <message>
+        <source>Plot as PDF (*.pdf)</source>
+        <translation>График в PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Plot as PNG picture (*.png)</source>
+        <translation>График в рисунок PNG (*.png)</translation>
     </message>
 </context>
 </TS>

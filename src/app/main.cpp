@@ -26,8 +26,9 @@ struct Options
         QStringLiteral("enlarged"),
         QStringLiteral("Enlarge the whole program for a projector: by 2, 1.75, 1.5 or 1.25, the "
                        "largest at which the window and the menu fit the screen with every control "
-                       "at its full size; not at all where none does. QT_SCALE_FACTOR, when set, "
-                       "wins.")};
+                       "at its full size; where none does, open the demonstration in the lecture "
+                       "view, the field and the plot as large as the screen allows. "
+                       "QT_SCALE_FACTOR, when set, wins.")};
 
     Options()
     {
@@ -109,10 +110,15 @@ int main(int argc, char *argv[])
         enlarge = options.parser.isSet(options.enlarged);
         askedLanguage = options.askedLanguage();
     }
-    // Qt reads the scale factor when the application object is made.
-    if (enlarge && !qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
-        qputenv("QT_SCALE_FACTOR",
-                QByteArray::number(enlargementForScreen(commandLine, askedLanguage)));
+    // Qt reads the scale factor when the application object is made. Where
+    // the whole window does not fit enlarged, the lecture view enlarges what
+    // the room must see.
+    bool lectureView = false;
+    if (enlarge && !qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+        const double factor = enlargementForScreen(commandLine, askedLanguage);
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(factor));
+        lectureView = factor == 1;
+    }
 
     QApplication app(argc, argv);
     Options options;
@@ -131,6 +137,7 @@ int main(int argc, char *argv[])
 
     Window window;
     window.setLanguage(&language);
+    window.setLectureView(lectureView);
     window.showFullScreen();
     window.showIntro();
     return app.exec();
