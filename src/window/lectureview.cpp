@@ -39,7 +39,7 @@ QPoint cellOf(QGridLayout *grid, QWidget *widget)
 } // namespace
 
 LectureView::LectureView(QMainWindow *window, Ui::Window *ui, Widget *field, QCustomPlot *plot)
-    : QObject(window), ui(ui), field(field), plot(plot)
+    : QObject(window), window(window), ui(ui), field(field), plot(plot)
 {
     connect(ui->lectureViewButton, &QPushButton::toggled, this, &LectureView::setOn);
     connect(new QShortcut(Qt::Key_F11, window), &QShortcut::activated, ui->lectureViewButton,
@@ -111,6 +111,16 @@ void LectureView::enter()
     readout->setWordWrap(true); // a long read-out must not widen its column
 
     usualSide = field->width();
+    // The controls beside the field may come to need more room (Play becomes
+    // Pause, another language): the field then gives it up, rather than the
+    // window growing beyond the screen.
+    // Nor does the height the usual layout needs keep the window from fitting
+    // a small screen.
+    windowConstraint = window->layout()->sizeConstraint();
+    window->layout()->setSizeConstraint(QLayout::SetNoConstraint);
+    windowMinimumHeight = window->minimumHeight();
+    window->setMinimumHeight(0);
+    window->installEventFilter(this);
     ui->centralwidget->installEventFilter(this);
     fitField();
 }
@@ -118,6 +128,9 @@ void LectureView::enter()
 void LectureView::leave()
 {
     ui->centralwidget->removeEventFilter(this);
+    window->removeEventFilter(this);
+    window->setMinimumHeight(windowMinimumHeight);
+    window->layout()->setSizeConstraint(QLayout::SizeConstraint(windowConstraint));
     field->setViewSide(usualSide);
 
     QLabel *readout = ui->readoutLabel;
@@ -146,10 +159,12 @@ void LectureView::leave()
         hidden[i]->setHidden(hiddenBefore.at(i));
 }
 
-// The window's central area changes with the screen it is on.
+// The window's central area changes with the screen it is on, the room the
+// controls need with their texts.
 bool LectureView::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ui->centralwidget && event->type() == QEvent::Resize)
+    if ((watched == ui->centralwidget && event->type() == QEvent::Resize) ||
+        (watched == window && event->type() == QEvent::LayoutRequest))
         fitField();
     return QObject::eventFilter(watched, event);
 }

@@ -40,6 +40,7 @@ private:
     void fitField();
     int plotColumnMinimumWidth() const;
 
+    QMainWindow *window;
     Ui::Window *ui;
     Widget *field;
     QCustomPlot *plot;
@@ -47,6 +48,8 @@ private:
 
     // What the usual layout had, to put back.
     int usualSide = 0;
+    int windowConstraint = 0; // how the window's layout bounds the window's size
+    int windowMinimumHeight = 0;
     QList<QFont> axisFonts; // label and tick labels of each axis
     QFont readoutFont;
     bool readoutOwnFont = false;

@@ -31,8 +31,8 @@ static QString buttonText(const QString &objectName)
     return QString();
 }
 
-// Where every widget of a window is, how large, whether shown, in which type; and the type of
-// the plot's axes.
+// Where every widget of a window is, how large, whether shown, in which type; the type of the
+// plot's axes, and how small the window may become.
 static QStringList layoutOf(const QWidget *window)
 {
     QStringList layout;
@@ -43,6 +43,7 @@ static QStringList layoutOf(const QWidget *window)
     const QCustomPlot *plot = window->findChild<QCustomPlot *>();
     for (const QCPAxis *axis : {plot->xAxis, plot->yAxis})
         QDebug(&layout.emplaceBack()) << axis->labelFont() << axis->tickLabelFont();
+    QDebug(&layout.emplaceBack()) << window->minimumSize();
     return layout;
 }
 
