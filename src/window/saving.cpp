@@ -39,6 +39,8 @@ bool isNumbersFile(const QString &fileName)
 QByteArray plotFile(QCustomPlot *plot, const QString &suffix)
 {
     const QTemporaryDir folder;
+    if (!folder.isValid())
+        return QByteArray();
     const QString path = folder.filePath(QStringLiteral("plot.") + suffix);
     const double ratio = plot->devicePixelRatioF();
     const bool written = suffix.compare(QStringLiteral("pdf"), Qt::CaseInsensitive) == 0
@@ -81,10 +83,12 @@ void Window::saveShot()
         if (!QFileInfo::exists(name) || agreesToReplace(name))
             break;
     }
-    const Picture picture = filter == types.last().second ? Picture::Plot : Picture::Field;
+    const QString chosenType = types.at(qMax(0, filters.indexOf(filter))).first;
+    const Picture picture =
+        chosenType == QLatin1String("plotPicture") ? Picture::Plot : Picture::Field;
     if (saveTo(name, picture)) {
         QSettings().setValue(folderKey, QFileInfo(name).absolutePath());
-        QSettings().setValue(typeKey, types.at(filters.indexOf(filter)).first);
+        QSettings().setValue(typeKey, chosenType);
         return;
     }
     const QString shownName = QDir::toNativeSeparators(name);
