@@ -37,8 +37,7 @@ and bounce off the atoms and the walls of the field.
 Control:
 &quot;Play&quot; (Space): once the settings are chosen, press it and watch the gas on the field; press it again to pause the motion.
 &quot;Clear&quot;: remove all electrons from the field and start the plots afresh.
-&quot;Save&quot; (Ctrl+S): save a picture of the field or, with the CSV file type, the numbers of the plot; the plot itself as a PDF
-(a name ending in .pdf) or, with its own file type, as a PNG picture.
+&quot;Save&quot; (Ctrl+S): save a picture of the field, the numbers of the plot (CSV) or the plot itself (PDF, PNG), by the file type.
 &quot;Trail mode&quot;: stop the motion and show the paths the electrons will take; not recommended with more than 10 electrons.
 &quot;Lecture view&quot; (F11): show only the field, the plot and the buttons that run them, as large as the screen allows; again to go back.
 F1 shows this guide. Escape leaves the program; while you type in a box, it only drops the typing.
@@ -84,8 +83,7 @@ in full; where none fits, the demonstration opens in the lecture view instead. T
 Управление:
 «Запуск» (пробел) — после ввода настроек нажмите эту кнопку и наблюдайте за газом на поле; повторное нажатие приостанавливает движение.
 «Очистить» — удалить все электроны с поля и начать графики заново.
-«Сохранить» (Ctrl+S) — сохранить изображение поля или, с типом файла CSV, числа графика; сам график — в PDF
-(имя, оканчивающееся на .pdf) или, со своим типом файла, в рисунок PNG.
+«Сохранить» (Ctrl+S) — сохранить изображение поля, числа графика (CSV) или сам график (PDF, PNG), по типу файла.
 «Показать траектории» — остановить движение и показать пути электронов; не рекомендуется, если электронов больше 10.
 «Режим лекции» (F11) — показать только поле, график и кнопки запуска, так крупно, как позволяет экран; повторно — вернуться.
 F1 открывает это руководство. Escape завершает программу, а во время ввода числа только отменяет ввод.
@@ -125,8 +123,7 @@ T — модельное время, а не температура: путь, �
 Проектор:
 Чтобы увеличить всю программу, запустите её пунктом «Крупно (для проектора)» в меню рабочего стола или командой vandrel --enlarged:
 программа выберет наибольшее увеличение (2; 1,75; 1,5 или 1,25), при котором окно и меню целиком помещаются на экране;
-если не подходит ни одно, демонстрация откроется в режиме лекции. Переменная окружения QT_SCALE_FACTOR (например, 1.5)
-задаёт увеличение точно и имеет приоритет.</translation>
+если не подходит ни одно, демонстрация откроется в режиме лекции. QT_SCALE_FACTOR (например, 1.5) задаёт увеличение точно.</translation>
     </message>
 </context>
 <context>
