@@ -67,10 +67,8 @@ void LectureView::setOn(bool on)
 // and read-out into the column beside the field.
 void LectureView::enter()
 {
-    const QList<QWidget *> hidden{ui->backButton, ui->saveButton, ui->settingsBox,
-                                  ui->probabilitySettingsBox};
     hiddenBefore.clear();
-    for (QWidget *widget : hidden) {
+    for (QWidget *widget : hiddenControls()) {
         hiddenBefore << widget->isHidden();
         widget->hide();
     }
@@ -111,11 +109,10 @@ void LectureView::enter()
     readout->setWordWrap(true); // a long read-out must not widen its column
 
     usualSide = field->width();
-    // The controls beside the field may come to need more room (Play becomes
-    // Pause, another language): the field then gives it up, rather than the
-    // window growing beyond the screen.
-    // Nor does the height the usual layout needs keep the window from fitting
-    // a small screen.
+    // When the controls beside the field come to need more room (Play becomes
+    // Pause, another language), the field gives it up rather than the window
+    // growing beyond the screen; nor does the height the usual layout needs
+    // keep the window from fitting a small screen.
     windowConstraint = window->layout()->sizeConstraint();
     window->layout()->setSizeConstraint(QLayout::SetNoConstraint);
     windowMinimumHeight = window->minimumHeight();
@@ -153,10 +150,15 @@ void LectureView::leave()
     ui->leftLayout->insertLayout(radioIndex, ui->radioLayout, radioStretch);
     ui->leftLayout->insertLayout(plotIndex, ui->plotLayout, plotStretch);
 
-    const QList<QWidget *> hidden{ui->backButton, ui->saveButton, ui->settingsBox,
-                                  ui->probabilitySettingsBox};
+    const QList<QWidget *> hidden = hiddenControls();
     for (int i = 0; i < hidden.size(); ++i)
         hidden[i]->setHidden(hiddenBefore.at(i));
+}
+
+// What the room need not see: the way back to the menu, saving and the settings.
+QList<QWidget *> LectureView::hiddenControls() const
+{
+    return {ui->backButton, ui->saveButton, ui->settingsBox, ui->probabilitySettingsBox};
 }
 
 // The window's central area changes with the screen it is on, the room the

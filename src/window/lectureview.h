@@ -39,6 +39,7 @@ private:
     void leave();
     void fitField();
     int plotColumnMinimumWidth() const;
+    QList<QWidget *> hiddenControls() const;
 
     QMainWindow *window;
     Ui::Window *ui;
