@@ -29,7 +29,6 @@ public:
     LectureView(QMainWindow *window, Ui::Window *ui, Widget *field, QCustomPlot *plot);
 
     void setOn(bool on);
-    bool isOn() const { return on; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
