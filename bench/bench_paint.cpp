@@ -1,7 +1,8 @@
 // Field repaint costs under the offscreen platform: a tick at the defaults and
 // at the heaviest settings the form allows, the first repaint after a setting
 // change, and a trail-mode repaint. Each on a screen of device pixel ratio 1,
-// on a projector's at 1.5 and at 2 (the last argument, in percent).
+// on a projector's at 1.5 and at 2 (the last argument, in percent). And a tick
+// at the defaults in the lecture view, the field enlarged in the view itself.
 #include "gasmodel.h"
 #include "widget.h"
 
@@ -46,9 +47,10 @@ struct Field
     bool onItsScreen() const { return widget.devicePixelRatioF() == ratio; }
 
     Field(int ratioPercent, int side, double atomR, double electronR, int bins, bool showBins,
-          int electrons)
+          int electrons, int viewSide = 400)
         : ratio(ratioPercent / 100.0)
     {
+        widget.setViewSide(viewSide);
         widget.setSide(side);
         widget.setAtomR(atomR);
         widget.setElectronR(electronR);
@@ -133,6 +135,16 @@ void trailRepaint(benchmark::State &state)
         field.widget.repaint();
 }
 
+// The lecture view on a 1920 x 1080 screen shows the field 1050 pixels a side.
+void tickLectureView(benchmark::State &state)
+{
+    Field field(100, 50, 10, 4, 3, false, 500, int(state.range(0)));
+    if (!onItsScreen(state, field))
+        return;
+    for (auto _ : state)
+        field.widget.animate();
+}
+
 const std::vector<int64_t> ratiosPercent{100, 150, 200};
 } // namespace
 
@@ -152,6 +164,7 @@ BENCHMARK(repaintAfterSettingChange)
     ->ArgNames({"radius", "ratio%"})
     ->ArgsProduct({{10, 400}, ratiosPercent})
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(tickLectureView)->ArgNames({"side"})->Arg(400)->Arg(1050)->Unit(benchmark::kMillisecond);
 BENCHMARK(trailRepaint)
     ->ArgNames({"electrons", "ratio%"})
     ->ArgsProduct({{10, 500}, ratiosPercent})

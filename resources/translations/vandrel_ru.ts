@@ -37,10 +37,10 @@ and bounce off the atoms and the walls of the field.
 Control:
 &quot;Play&quot; (Space): once the settings are chosen, press it and watch the gas on the field; press it again to pause the motion.
 &quot;Clear&quot;: remove all electrons from the field and start the plots afresh.
-&quot;Save&quot; (Ctrl+S): save a picture of the field or, with the CSV file type, the numbers of the plot.
-With the file type &quot;Lesson (*.vandrel)&quot; it keeps the settings and the electrons as a lesson, to open in class.
-&quot;Open…&quot; (Ctrl+O): open a lesson, as does dropping its file on the window; it starts paused, the plots afresh.
+&quot;Save&quot; (Ctrl+S): save a picture of the field, the numbers of the plot (CSV), the plot itself (PDF, PNG) or a lesson, by the file type.
+&quot;Open…&quot; (Ctrl+O): open a lesson (the settings and the electrons), as does dropping its file on the window; it starts paused.
 &quot;Trail mode&quot;: stop the motion and show the paths the electrons will take; not recommended with more than 10 electrons.
+&quot;Lecture view&quot; (F11): show only the field, the plot and the buttons that run them, as large as the screen allows; again to go back.
 F1 shows this guide. Escape leaves the program; while you type in a box, it only drops the typing.
 
 Settings (lengths in pixels, the field being 400 × 400; rest the mouse on a setting to see its range):
@@ -78,18 +78,18 @@ free of atoms and flying in all directions alike; without &quot;Exact collisions
 Projector:
 To enlarge the whole program, start it with &quot;Enlarged (for a projector)&quot; from the desktop menu or with vandrel --enlarged:
 it takes the largest enlargement (2, 1.75, 1.5 or 1.25) at which the window and the menu fit the screen with every control
-in full; where none fits, the program starts at its usual size. The environment variable QT_SCALE_FACTOR (for example 1.5)
-enlarges by exactly that factor and takes precedence.</source>
+in full; where none fits, the demonstration opens in the lecture view instead. The environment variable QT_SCALE_FACTOR
+(for example 1.5) enlarges by exactly that factor and takes precedence.</source>
         <translation>Программа демонстрирует модель газа Вандреля: лёгкие частицы, электроны, летят по прямым среди неподвижных атомов решётки
 и отражаются от атомов и от стенок поля.
 
 Управление:
 «Запуск» (пробел) — после ввода настроек нажмите эту кнопку и наблюдайте за газом на поле; повторное нажатие приостанавливает движение.
 «Очистить» — удалить все электроны с поля и начать графики заново.
-«Сохранить» (Ctrl+S) — сохранить изображение поля или, с типом файла CSV, числа графика.
-С типом файла «Урок (*.vandrel)» сохраняются настройки и электроны — урок, который можно открыть на занятии.
-«Открыть…» (Ctrl+O) — открыть урок (или перетащить его файл на окно); он открывается на паузе, графики с начала.
+«Сохранить» (Ctrl+S) — сохранить изображение поля, числа графика (CSV), сам график (PDF, PNG) или урок, по типу файла.
+«Открыть…» (Ctrl+O) — открыть урок (настройки и электроны) или перетащить его файл на окно; он открывается на паузе.
 «Показать траектории» — остановить движение и показать пути электронов; не рекомендуется, если электронов больше 10.
+«Режим лекции» (F11) — показать только поле, график и кнопки запуска, так крупно, как позволяет экран; повторно — вернуться.
 F1 открывает это руководство. Escape завершает программу, а во время ввода числа только отменяет ввод.
 
 Настройки (длины в пикселях, поле 400 × 400; наведите мышь на настройку, чтобы увидеть её пределы):
@@ -129,8 +129,7 @@ T — модельное время, а не температура: путь, �
 Проектор:
 Чтобы увеличить всю программу, запустите её пунктом «Крупно (для проектора)» в меню рабочего стола или командой vandrel --enlarged:
 программа выберет наибольшее увеличение (2; 1,75; 1,5 или 1,25), при котором окно и меню целиком помещаются на экране;
-если не подходит ни одно, она запустится в обычном размере. Переменная окружения QT_SCALE_FACTOR (например, 1.5) задаёт
-увеличение точно и имеет приоритет.</translation>
+если не подходит ни одно, демонстрация откроется в режиме лекции. QT_SCALE_FACTOR (например, 1.5) задаёт увеличение точно.</translation>
     </message>
 </context>
 <context>
@@ -581,6 +580,22 @@ with a wall or an atom, against T, the model time.</source>
     <message>
         <source>%1, expected %2 (%3 σ: the stepwise rule settles off it, the more the faster; “%4” meets it)</source>
         <translation>%1, ожидается %2 (%3 σ: пошаговое правило даёт смещение, тем большее, чем быстрее электроны; с отметкой «%4» его нет)</translation>
+    </message>
+    <message>
+        <source>Show only the field and the plot, as large as the screen allows (F11); again for all the controls.</source>
+        <translation>Показать только поле и график, так крупно, как позволяет экран (F11); повторно — все элементы управления.</translation>
+    </message>
+    <message>
+        <source>Lecture view</source>
+        <translation>Режим лекции</translation>
+    </message>
+    <message>
+        <source>Plot as PDF (*.pdf)</source>
+        <translation>График в PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Plot as PNG picture (*.png)</source>
+        <translation>График в рисунок PNG (*.png)</translation>
     </message>
 </context>
 </TS>

@@ -72,11 +72,16 @@ int main(int argc, char *argv[])
     case StartArguments::Action::Start:
         break;
     }
-    // Qt reads the scale factor when the application object is made.
+    // Qt reads the scale factor when the application object is made. Where
+    // the whole window does not fit enlarged, the lecture view enlarges what
+    // the room must see.
     const CommandLineCopy commandLine(argc, argv);
-    if (start.enlarged && !qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
-        qputenv("QT_SCALE_FACTOR",
-                QByteArray::number(enlargementForScreen(commandLine, start.language)));
+    bool lectureView = false;
+    if (start.enlarged && !qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+        const double factor = enlargementForScreen(commandLine, start.language);
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(factor));
+        lectureView = factor == 1;
+    }
 
     QApplication app(argc, argv);
     // Installed before any window exists, so the forms are built in it.
@@ -85,6 +90,7 @@ int main(int argc, char *argv[])
 
     Window window;
     window.setLanguage(&language);
+    window.setLectureView(lectureView);
     showAtStart(window, start);
     return app.exec();
 }

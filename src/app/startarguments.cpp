@@ -39,8 +39,9 @@ StartArguments readStartArguments(const QStringList &arguments)
         QStringLiteral("enlarged"),
         QStringLiteral("Enlarge the whole program for a projector: by 2, 1.75, 1.5 or 1.25, the "
                        "largest at which the window and the menu fit the screen with every control "
-                       "at its full size; not at all where none does. QT_SCALE_FACTOR, when set, "
-                       "wins."));
+                       "at its full size; where none does, open the demonstration in the lecture "
+                       "view, the field and the plot as large as the screen allows. "
+                       "QT_SCALE_FACTOR, when set, wins."));
     parser.addOption(language);
     parser.addOption(enlarged);
     for (const char *names : {qtOptionsWithValue, qtSwitches}) {

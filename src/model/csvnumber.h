@@ -3,9 +3,9 @@
 
 #include <string>
 
-// A number as a CSV cell: what printf's "%.17g" writes in the C locale, so that
-// it reads back to the same double, with a decimal point whatever the
-// program's locale; "nan" for every not-a-number whatever its sign bit.
+// A number as a CSV cell: the shortest text that reads back to the same double
+// ("0.05", "1e-05"), with a decimal point whatever the program's locale; "nan"
+// for every not-a-number whatever its sign bit.
 std::string csvNumber(double value);
 
 #endif

@@ -12,12 +12,13 @@
 #include <optional>
 
 // Where a painter puts logical pixels on its device's pixels when all it does
-// is scale by the device pixel ratio and shift. Then pixels rendered once at
+// is scale them alike in both directions (the device pixel ratio, a view
+// enlarged for a lecture, or both) and shift. Then pixels rendered once at
 // that ratio and sub-pixel phase, then copied one to one, are the very pixels
 // that drawing would give.
 struct DevicePlacement
 {
-    double ratio = 1.0; // device pixels per logical pixel
+    double ratio = 1.0; // device pixels per logical pixel, the painter's scale included
     QPointF offset;     // device position of the logical origin
 
     QPoint wholePixels() const
@@ -34,14 +35,14 @@ struct DevicePlacement
         return QTransform(ratio, 0, 0, ratio, phase().x(), phase().y());
     }
 
-    // None when the painter's own world or view transform rotates or scales:
-    // the device pixels would then not follow the cached ones. (Its combined
-    // transform is no guide: that includes the device pixel ratio.)
+    // None when the painter's world or view transform rotates, shears or
+    // stretches one direction more than the other: the device pixels would
+    // then not follow the cached ones.
     static std::optional<DevicePlacement> of(const QPainter &painter)
     {
         const bool viewOnlyShifts =
             !painter.viewTransformEnabled() || painter.window().size() == painter.viewport().size();
-        if (painter.worldTransform().type() > QTransform::TxTranslate || !viewOnlyShifts)
+        if (painter.worldTransform().type() > QTransform::TxScale || !viewOnlyShifts)
             return std::nullopt;
         const QTransform device = painter.deviceTransform();
         const double limit = 1e6; // far beyond any screen; keeps the ints sane

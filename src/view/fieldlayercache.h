@@ -25,7 +25,7 @@ struct FieldLayerKey
     int binIndex = 0;
     double binWidth = 0;
     QPen pen;
-    double ratio = 0; // device pixels per logical pixel
+    double ratio = 0; // device pixels per pixel of the model
     QPointF phase;    // the field's origin within its device pixel
 
     bool operator==(const FieldLayerKey &other) const;

@@ -212,8 +212,9 @@ void FieldPainter::paintAtoms(const GasModel &model, QPainter *painter, const QR
 }
 
 // Background, strips and atoms on the device pixels the field covers wholly,
-// redrawn only when a setting they show, the device pixel ratio or the
-// field's sub-pixel phase changes. Its offset is its place on the device,
+// redrawn only when a setting they show, the device pixels per pixel of the
+// model (the view's scale times the device pixel ratio) or the field's
+// sub-pixel phase changes. Its offset is its place on the device,
 // counted from the pixel holding the field's origin.
 const QImage &FieldPainter::staticLayer(const GasModel &model, const QPen &pen,
                                         const DevicePlacement &placement)

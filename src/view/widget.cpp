@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QPixmap>
 
 #include <cmath>
 
@@ -18,6 +19,24 @@ Widget::Widget(GasModel *model, QWidget *parent) : QWidget(parent), model(model)
 {
     setFixedSize(fieldSize, fieldSize);
     model->setSize(fieldSize, fieldSize);
+}
+
+void Widget::setViewSide(int pixels)
+{
+    scale = double(pixels) / fieldSize;
+    setFixedSize(pixels, pixels);
+}
+
+// A picture for a file, the same at every view side.
+QImage Widget::snapshot()
+{
+    const double shownScale = scale;
+    scale = 1.0;
+    QPixmap pixmap(fieldSize, fieldSize);
+    render(&pixmap, QPoint(0, 0), QRegion(0, 0, fieldSize, fieldSize),
+           DrawWindowBackground | DrawChildren);
+    scale = shownScale;
+    return pixmap.toImage();
 }
 
 void Widget::animate()
@@ -115,12 +134,19 @@ void Widget::mouseMoveEvent(QMouseEvent *event)
     repaint();
 }
 
+// The model pixel a view pixel shows.
+QPoint Widget::modelPoint(const QPoint &viewPoint) const
+{
+    return QPoint(qRound(viewPoint.x() / scale), qRound(viewPoint.y() / scale));
+}
+
 double Widget::clickDirection() const
 {
     return defaultRandom ? GasModel::randomDirection() : GasModel::bearingToAngle(defaultDirection);
 }
 
-// The electron starts where the button went down; a drag only aims it.
+// The electron starts where the button went down; a drag only aims it. Both
+// are judged on the screen, where the hand moves.
 void Widget::mouseReleaseEvent(QMouseEvent *)
 {
     if (pressPoint.x() < 0)
@@ -129,7 +155,8 @@ void Widget::mouseReleaseEvent(QMouseEvent *)
     const double angle = drag.manhattanLength() >= dragThreshold
                              ? std::atan2(double(drag.y()), double(drag.x()))
                              : clickDirection();
-    model->addElectron(pressPoint.x(), pressPoint.y(), angle);
+    const QPoint start = modelPoint(pressPoint);
+    model->addElectron(start.x(), start.y(), angle);
     pressPoint = QPoint(-1, -1);
     repaint();
     emit numberChanged(model->number());
@@ -139,11 +166,15 @@ void Widget::paintEvent(QPaintEvent *event)
 {
     painter.begin(this);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    model->paint(&painter, event);
-    if (pressPoint.x() >= 0) {
-        const QLine line(pressPoint, dragPoint);
-        painter.drawLines(&line, 1);
-    }
+    if (scale != 1.0)
+        painter.scale(scale, scale);
+    // The model draws in its own pixels, and so is told what to repaint in them.
+    const QRectF repainted = QRectF(event->rect());
+    QPaintEvent inModel(
+        QRectF(repainted.topLeft() / scale, repainted.size() / scale).toAlignedRect());
+    model->paint(&painter, &inModel);
+    if (pressPoint.x() >= 0)
+        painter.drawLine(QLineF(QPointF(pressPoint) / scale, QPointF(dragPoint) / scale));
     if (trace) {
         // Show where every electron will be after each of the next ticks,
         // then put the model back exactly as it was.
@@ -151,7 +182,7 @@ void Widget::paintEvent(QPaintEvent *event)
         model->setPreviewing(true);
         for (int i = 0; i < previewTicks; ++i) {
             model->step(tickMs);
-            model->paint(&painter, event);
+            model->paint(&painter, &inModel);
         }
         model->setPreviewing(false);
         model->restoreState();

@@ -9,13 +9,20 @@ class GasModel;
 
 // The field view: paints the model (with the drag line and, in trail mode,
 // the next three seconds of paths) and turns mouse gestures and settings into
-// model calls. Every change repaints at once.
+// model calls. Every change repaints at once. The model is 400 x 400 whatever
+// the side the view shows it at.
 class Widget : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit Widget(GasModel *model, QWidget *parent = nullptr);
+
+    // Shows the field at this many pixels a side, its drawing and the mouse
+    // scaled to match; 400 shows it at the model's own size.
+    void setViewSide(int pixels);
+    // The field at the model's own size, as the view paints it at that size.
+    QImage snapshot();
 
 signals:
     void numberChanged(int);
@@ -44,6 +51,7 @@ protected:
 
 private:
     double clickDirection() const;
+    QPoint modelPoint(const QPoint &viewPoint) const;
 
     QPainter painter;
     GasModel *model;
@@ -52,6 +60,7 @@ private:
     double defaultDirection = 0.0;
     bool defaultRandom = false;
     bool trace = false;
+    double scale = 1.0; // view pixels per model pixel
 };
 
 #endif

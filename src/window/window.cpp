@@ -1,6 +1,7 @@
 #include "window.h"
 
 #include "introb.h"
+#include "lectureview.h"
 #include "ui_window.h"
 #include "widget.h"
 
@@ -46,6 +47,7 @@ Window::Window(QWidget *parent) : QMainWindow(parent), ui(new Ui::Window)
     connectControls();
     addShortcuts();
     connectLessons();
+    lectureView = new LectureView(this, ui, widget, plot);
 
     plot->xAxis->setRange(0, 1000);
     plot->yAxis->setRange(0, 1);
@@ -132,6 +134,11 @@ void Window::showIntro()
 void Window::setLanguage(Language *language)
 {
     intro->setLanguage(language);
+}
+
+void Window::setLectureView(bool on)
+{
+    lectureView->setOn(on);
 }
 
 void Window::togglePlay()

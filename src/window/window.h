@@ -15,6 +15,7 @@ class QTimer;
 class Introb;
 class Language;
 class Lesson;
+class LectureView;
 class Widget;
 struct RoundedMeasurement;
 
@@ -36,11 +37,14 @@ public:
     void showIntro();
     // The language the menu's corner button switches.
     void setLanguage(Language *language);
-    // Writes the plotted numbers to a name ending in ".csv" (any case), the
-    // lesson to one ending in ".vandrel", else the field's picture in the
-    // format the suffix names. Returns false, and
-    // leaves any file under the name as it was, when that fails.
-    bool saveTo(const QString &fileName);
+    // Only the field and the plot, as large as the window allows; F11 switches too.
+    void setLectureView(bool on);
+    enum class Picture { Field, Plot };
+    // Writes the plotted numbers to a name ending in ".csv", the plot as a PDF to one ending in
+    // ".pdf" (any case) and the lesson to one ending in ".vandrel", else a picture of the field
+    // or of the plot in the format the suffix names. Returns false, and leaves any file under
+    // the name as it was, when that fails.
+    bool saveTo(const QString &fileName, Picture picture = Picture::Field);
     // The demonstration as it stands: the form's settings and the first 500 electrons.
     Lesson lesson() const;
     // Sets the lesson's settings and electrons, restarts the statistics, pauses the run and ends
@@ -94,11 +98,10 @@ private:
     QCustomPlot *plot;
     QButtonGroup *quantityButtons; // the plot's mode buttons, each with its quantity as its id
     Introb *intro;
+    LectureView *lectureView;
     bool wasPlaying;
     bool playButtonSaysPause = false; // kept through trail mode, retold in each language
     PlottedCurve shownCurve;          // what the plot shows, for saving
 };
-
-QImage renderToImage(QWidget *widget);
 
 #endif

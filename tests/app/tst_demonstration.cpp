@@ -7,6 +7,7 @@
 
 #include <QtTest>
 #include <QtWidgets>
+#include <qcustomplot.h>
 
 static void click(QWidget *window, const char *button)
 {
@@ -30,6 +31,22 @@ static QString buttonText(const QString &objectName)
             return button->text();
     }
     return QString();
+}
+
+// Where every widget of a window is, how large, whether shown, in which type; the type of the
+// plot's axes, and how small the window may become.
+static QStringList layoutOf(const QWidget *window)
+{
+    QStringList layout;
+    for (const QWidget *widget : window->findChildren<QWidget *>()) {
+        QDebug(&layout.emplaceBack()) << widget << widget->mapTo(window, QPoint()) << widget->size()
+                                      << widget->isVisible() << widget->font();
+    }
+    const QCustomPlot *plot = window->findChild<QCustomPlot *>();
+    for (const QCPAxis *axis : {plot->xAxis, plot->yAxis})
+        QDebug(&layout.emplaceBack()) << axis->labelFont() << axis->tickLabelFont();
+    QDebug(&layout.emplaceBack()) << window->minimumSize();
+    return layout;
 }
 
 static QList<QDialog *> openDialogs(const Introb *menu)
@@ -192,6 +209,28 @@ private slots:
         QFile saved(lessonFile);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(window.lesson().toJson(), saved.readAll());
+    }
+    // F11 shows the field at least 500 pixels tall from a 1024 x 768 projector up, the plot
+    // beside it; a click places an electron on the model pixel it shows. F11 again brings back
+    // every control where it was, as large and in the same type.
+    void lectureView()
+    {
+        Window window;
+        window.showFullScreen();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QStringList usual = layoutOf(&window);
+        QTest::keyClick(&window, Qt::Key_F11);
+        auto *field = window.findChild<Widget *>();
+        const QWidget *plot = window.findChild<QCustomPlot *>();
+        QVERIFY(field->height() >= 500);
+        QVERIFY(plot->mapTo(&window, QPoint()).x() > field->mapTo(&window, QPoint()).x() + 500);
+        QVERIFY(window.findChild<QWidget *>("settingsBox")->isHidden());
+        const double scale = field->width() / 400.0;
+        QTest::mouseClick(field, Qt::LeftButton, {},
+                          QPoint(qRound(100 * scale), qRound(201 * scale)));
+        QCOMPARE(window.gasModel().electronPositions(), QVector<QPointF>{QPointF(100, 201)});
+        QTest::keyClick(&window, Qt::Key_F11);
+        QCOMPARE(layoutOf(&window), usual);
     }
     void languageAtStart_data()
     {

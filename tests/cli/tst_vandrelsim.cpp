@@ -46,13 +46,12 @@ private slots:
         // Straight down from (200, 395) with r = 2, s = 5: the wall at 398 mirrors it, depth 2.
         const QString wall = "--steps 1 --side 400 --electron-radius 2 --electron 200,395,180";
         // One contact in the step's 5 pixels: a mean free path of 5.
-        row("wall series", wall,
-            "t,probability,pressure,mean_free_path\n0.050000000000000003,0,2,5\n");
+        row("wall series", wall, "t,probability,pressure,mean_free_path\n0.05,0,2,5\n");
         // Along the true path the same: 3 down to the wall line at 398, 2 back; the rest of the
         // step beyond the wall, 2, is its depth. The summary ends as the series does (2 / 0.05)
         // and has no error after one step.
         row("summary of a wall hit, exact", wall + " --motion exact --output summary",
-            "quantity,measured,standard_error,expected\nprobability,0,nan,0.32971616887694261\n"
+            "quantity,measured,standard_error,expected\nprobability,0,nan,0.3297161688769426\n"
             "pressure,40,nan,0.6331396389701");
         row("unknown motion", "--motion smooth", "--motion smooth");
         // A run estimated at over two seconds (with no electrons a step costs what one
@@ -74,12 +73,12 @@ private slots:
         // selected one to the last, --electrons replaces its electrons: with none, nothing is
         // measured.
         row("lesson", "--lesson LESSON/gap.vandrel --steps 0 --output positions",
-            "x,y,angle\n200.5,395.25,0.10000000000000001\n10,20,-2.5\n");
+            "x,y,angle\n200.5,395.25,0.1\n10,20,-2.5\n");
         row("options over a lesson",
             "--lesson LESSON/gap.vandrel --bins 2 --electrons 0 --steps 1 --output summary",
             "quantity,measured,standard_error,expected\nprobability,nan,nan,0.47787486170316124\n"
-            "pressure,nan,nan,0\ndensity_1,nan,nan,0.52212513829683826\n"
-            "density_2,nan,nan,0.47787486170316124\nmean_free_path,nan,nan,9.8001146541156938\n");
+            "pressure,nan,nan,0\ndensity_1,nan,nan,0.5221251382968383\n"
+            "density_2,nan,nan,0.47787486170316124\nmean_free_path,nan,nan,9.800114654115694\n");
         row("lesson out of range", "--lesson LESSON/bad.vandrel",
             "--lesson LESSON/bad.vandrel: side: 3 is not an integer from 5 to 400");
         row("expected without room", "--electron-radius 200 --bins 1 --output expected",

@@ -132,7 +132,7 @@ private slots:
         }
         window.replot();
         window.findChild<QCheckBox *>("trailModeCheckBox")->setChecked(true);
-        QCOMPARE(renderToImage(field).size(), QSize(400, 400));
+        QCOMPARE(field->snapshot().size(), QSize(400, 400));
     }
 };
 

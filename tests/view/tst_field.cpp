@@ -22,12 +22,14 @@ struct Settings
 };
 Q_DECLARE_METATYPE(Settings)
 
-// Where the field lands on the device: the device pixel ratio, and the
-// field's top left corner in logical pixels of the picture.
+// Where the field lands on the device: the device pixel ratio, the field's
+// top left corner in logical pixels of the picture, and the side the view
+// shows the 400-pixel model at.
 struct Placement
 {
     double ratio;
     QPoint offset;
+    int side = 400;
 };
 Q_DECLARE_METATYPE(Placement)
 
@@ -55,8 +57,8 @@ class FieldTest : public QObject
     // Grey, so that anything the field paints beyond itself would show.
     static QImage blankPicture(const Placement &placement)
     {
-        const QSizeF logical =
-            QSizeF(400, 400) + QSizeF(placement.offset.x(), placement.offset.y());
+        const QSizeF logical = QSizeF(placement.side, placement.side) +
+                               QSizeF(placement.offset.x(), placement.offset.y());
         QImage image((logical * placement.ratio).toSize(), QImage::Format_RGB32);
         image.setDevicePixelRatio(placement.ratio);
         image.fill(Qt::gray);
@@ -66,6 +68,7 @@ class FieldTest : public QObject
     QImage picture(const Placement &placement)
     {
         QImage image = blankPicture(placement);
+        field->setViewSide(placement.side);
         field->render(&image, placement.offset, QRegion(), QWidget::DrawChildren);
         return image;
     }
@@ -123,6 +126,8 @@ private slots:
         const Placement projector15{1.5, {0, 0}};
         const Placement projector15HalfPixelIn{1.5, {1, 1}}; // the field at device pixel 1.5
         const Placement projector2{2, {0, 0}};
+        const Placement lecture{1, {0, 0}, 600};
+        const Placement lectureOnProjector15{1.5, {1, 1}, 700};
         QTest::newRow("defaults") << Settings{50, 10, 4, 3, 0, false} << plain << plain;
         QTest::newRow("densest lattice, strips shown")
             << Settings{5, 2, 4, 7, 3, false} << plain << plain;
@@ -132,8 +137,10 @@ private slots:
         QTest::newRow(
             "half atoms along the edges at ratio 1.25, half a device pixel in, smaller electrons")
             << Settings{25, 10, 3, 3, 0, false} << projector125HalfPixelIn << plain;
-        QTest::newRow("trail mode at ratio 2")
-            << Settings{50, 10, 4, 3, 2, true} << projector2 << plain;
+        QTest::newRow("trail mode in the lecture view at 1.5 times, strips shown")
+            << Settings{50, 10, 4, 3, 2, true} << lecture << plain;
+        QTest::newRow("lecture view at 1.75 times on a projector at 1.5")
+            << Settings{25, 10, 3, 3, 0, false} << lectureOnProjector15 << projector2;
     }
     // Painted first with other settings, then with these where the field was
     // before, so that a cache kept from either would show.
@@ -160,6 +167,7 @@ private slots:
         QImage expected = blankPicture(placement); // nothing cached
         QPainter painter(&expected);
         painter.translate(placement.offset);
+        painter.scale(placement.side / 400.0, placement.side / 400.0);
         painter.setClipRect(QRect(0, 0, 400, 400));
         painter.setRenderHint(QPainter::Antialiasing); // as the widget fills its background
         painter.fillRect(QRect(0, 0, 400, 400), QBrush(Qt::white));
@@ -199,6 +207,7 @@ private slots:
         rims.fill(Qt::black);
         QPainter rimPainter(&rims);
         rimPainter.translate(placement.offset);
+        rimPainter.scale(placement.side / 400.0, placement.side / 400.0);
         rimPainter.setPen(Qt::NoPen);
         discs(rimPainter, positions, Qt::white, settings.electronR + 1.5);
         discs(rimPainter, dots, Qt::white, 2.5);

@@ -334,34 +334,44 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("mode");
-        // What is written: "" when the save fails, "png" for a picture, else the CSV itself.
+        QTest::addColumn<Window::Picture>("picture");
+        // What is written: "" when the save fails, "field" or "plot" for a PNG picture of it,
+        // "%PDF" for a PDF, else the CSV itself.
         QTest::addColumn<QByteArray>("written");
+        const Window::Picture field = Window::Picture::Field;
         // Two movers in strips 1 and 2 of 3 after 8 ticks, samples at ticks 1, 5 to 8.
         QTest::newRow("picture") << "shot.png"
-                                 << "Probability" << QByteArray("png");
+                                 << "Probability" << field << QByteArray("field");
         QTest::newRow("unknown format") << "shot.xyz"
-                                        << "Probability" << QByteArray();
+                                        << "Probability" << field << QByteArray();
+        QTest::newRow("plot as PDF by the name") << "plot.PDF"
+                                                 << "Pressure" << field << QByteArray("%PDF");
+        QTest::newRow("plot as a picture")
+            << "plot.png"
+            << "Density" << Window::Picture::Plot << QByteArray("plot");
         QTest::newRow("probability") << "p.CSV"
-                                     << "Probability"
+                                     << "Probability" << field
                                      << QByteArray("t,probability,expected\n"
-                                                   "0.050000000000000003,0.5,0.32723611810933467\n"
-                                                   "0.25,0.5,0.32723611810933467\n"
-                                                   "0.29999999999999999,0.5,0.32723611810933467\n"
-                                                   "0.34999999999999998,0.5,0.32723611810933467\n"
-                                                   "0.40000000000000002,0.5,0.32723611810933467\n");
+                                                   "0.05,0.5,0.3272361181093347\n"
+                                                   "0.25,0.5,0.3272361181093347\n"
+                                                   "0.3,0.5,0.3272361181093347\n"
+                                                   "0.35,0.5,0.3272361181093347\n"
+                                                   "0.4,0.5,0.3272361181093347\n");
         QTest::newRow("density") << "d.csv"
-                                 << "Density"
+                                 << "Density" << field
                                  << QByteArray("strip,density,expected\n"
-                                               "1,0.5,0.32723611810933467\n"
+                                               "1,0.5,0.3272361181093347\n"
                                                "2,0.5,0.34150450857394177\n"
                                                "3,0,0.33125937331672345\n");
     }
-    // Pictures of the field, trail preview included; the plotted numbers with their reference as
-    // CSV. A failed save leaves what stood under the name as it was.
+    // Pictures of the field, trail preview included, at its own size in the lecture view too; the
+    // plot as the screen shows it; the plotted numbers with their reference as CSV. A failed save
+    // leaves what stood under the name as it was.
     void savedFiles()
     {
         QFETCH(QString, name);
         QFETCH(QString, mode);
+        QFETCH(Window::Picture, picture);
         QFETCH(QByteArray, written);
         QTemporaryDir folder;
         const QString path = folder.filePath(name);
@@ -374,12 +384,20 @@ private slots:
         check("expectedCheckBox", true);
         tick(8);
         check("trailModeCheckBox", true);
+        window->resize(1200, 900);
+        window->show();
+        window->setLectureView(true);
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()) && field->width() > 400);
         const QVector<QPointF> electrons = model().electronPositions();
-        QCOMPARE(window->saveTo(path), !written.isEmpty());
+        QCOMPARE(window->saveTo(path, picture), !written.isEmpty());
         QCOMPARE(model().electronPositions(), electrons); // the trail preview leaves them
         if (written.isEmpty()) {
             QCOMPARE(contents(path), "old");
-        } else if (written != "png") {
+        } else if (written == "%PDF") {
+            QVERIFY(contents(path).startsWith("%PDF-"));
+        } else if (written == "plot") {
+            QCOMPARE(QImage(path, "png").size(), plot()->size());
+        } else if (written != "field") {
             QCOMPARE(contents(path), written);
         } else {
             const QImage shot(path, "png");
@@ -390,7 +408,7 @@ private slots:
     }
     // A name without a suffix takes the chosen type's; replacing asks first, and No goes back
     // to the dialog; a failed save is told. Ctrl+S opens the dialog, in the folder saved to
-    // last, in the next run too.
+    // last and with the file type chosen last, in the next run too.
     void savingThroughTheDialog()
     {
         QTemporaryDir folder;
@@ -409,7 +427,7 @@ private slots:
                 met << message->text();
                 message->defaultButton()->click();
             } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-                met << dialog->windowTitle();
+                met << dialog->windowTitle() + ", " + dialog->selectedNameFilter();
                 openedIn = dialog->directory().path();
                 dialog->selectNameFilter("CSV Data (*.csv)");
                 dialog->selectFile(chosenNames.takeFirst());
@@ -421,10 +439,10 @@ private slots:
         window = std::make_unique<Window>();
         click("saveButton");
         const QString failed = QDir::toNativeSeparators(folder.filePath("none/a.csv"));
-        QCOMPARE(met,
-                 QStringList(
-                     {"Save Shot", "numbers.csv already exists.\nDo you want to replace it?",
-                      "Save Shot", "Save Shot", "Could not save the numbers to " + failed + "."}));
+        QCOMPARE(met, QStringList({"Save Shot, PNG Images (*.png)",
+                                   "numbers.csv already exists.\nDo you want to replace it?",
+                                   "Save Shot, CSV Data (*.csv)", "Save Shot, CSV Data (*.csv)",
+                                   "Could not save the numbers to " + failed + "."}));
         QCOMPARE(contents(numbers), "t,probability\n");
         QCOMPARE(openedIn, folder.path());
     }

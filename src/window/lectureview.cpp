@@ -1,0 +1,194 @@
+#include "lectureview.h"
+
+#include "ui_window.h"
+#include "widget.h"
+
+#include <QEvent>
+#include <QMainWindow>
+#include <QShortcut>
+#include <qcustomplot.h>
+
+#include <algorithm>
+
+namespace {
+constexpr double largerType = 1.5;
+// The plot keeps at least this share of the width: on a 4:3 projector a
+// narrower one would show too little of its curve.
+constexpr double plotShare = 0.375;
+// Sides in steps of 25 pixels scale the 400-pixel model by whole sixteenths,
+// which a double holds exactly: the field's edges then end on whole pixels.
+constexpr int sideStep = 25;
+
+QFont larger(const QFont &font)
+{
+    QFont enlarged = font;
+    enlarged.setPointSizeF(font.pointSizeF() * largerType);
+    return enlarged;
+}
+
+// The row and column of a widget in a grid layout.
+QPoint cellOf(QGridLayout *grid, QWidget *widget)
+{
+    int row = 0;
+    int column = 0;
+    int rowSpan = 0;
+    int columnSpan = 0;
+    grid->getItemPosition(grid->indexOf(widget), &row, &column, &rowSpan, &columnSpan);
+    return QPoint(column, row);
+}
+} // namespace
+
+LectureView::LectureView(QMainWindow *window, Ui::Window *ui, Widget *field, QCustomPlot *plot)
+    : QObject(window), window(window), ui(ui), field(field), plot(plot)
+{
+    connect(ui->lectureViewButton, &QPushButton::toggled, this, &LectureView::setOn);
+    connect(new QShortcut(Qt::Key_F11, window), &QShortcut::activated, ui->lectureViewButton,
+            &QAbstractButton::click);
+}
+
+void LectureView::setOn(bool on)
+{
+    if (on == this->on)
+        return;
+    this->on = on;
+    ui->lectureViewButton->setChecked(on);
+    if (on)
+        enter();
+    else
+        leave();
+    // Laid out at once, not at the next turn of the event loop: what is
+    // measured or clicked next sees the new places.
+    ui->gridLayout_4->invalidate();
+    ui->gridLayout_4->activate();
+    plot->replot();
+}
+
+// The settings give their room to the plot, which moves with its mode buttons
+// and read-out into the column beside the field.
+void LectureView::enter()
+{
+    hiddenBefore.clear();
+    for (QWidget *widget : hiddenControls()) {
+        hiddenBefore << widget->isHidden();
+        widget->hide();
+    }
+
+    QGridLayout *grid = ui->gridLayout_4;
+    const QPoint radioCell = cellOf(grid, ui->settingsBox);
+    const QPoint plotCell = cellOf(grid, ui->probabilitySettingsBox);
+    radioIndex = ui->leftLayout->indexOf(ui->radioLayout);
+    radioStretch = ui->leftLayout->stretch(radioIndex);
+    plotIndex = ui->leftLayout->indexOf(ui->plotLayout);
+    plotStretch = ui->leftLayout->stretch(plotIndex);
+    ui->leftLayout->removeItem(ui->radioLayout);
+    ui->leftLayout->removeItem(ui->plotLayout);
+    grid->addLayout(ui->radioLayout, radioCell.y(), radioCell.x());
+    grid->addLayout(ui->plotLayout, plotCell.y(), plotCell.x());
+    plotRowStretch = grid->rowStretch(plotCell.y());
+    grid->setRowStretch(plotCell.y(), 1);
+    spacerSize = ui->verticalSpacer->sizeHint();
+    spacerPolicy = ui->verticalSpacer->sizePolicy();
+    ui->verticalSpacer->changeSize(0, 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
+
+    axisFonts.clear();
+    for (QCPAxis *axis : {plot->xAxis, plot->yAxis}) {
+        axisFonts << axis->labelFont() << axis->tickLabelFont();
+        axis->setLabelFont(larger(axis->labelFont()));
+        axis->setTickLabelFont(larger(axis->tickLabelFont()));
+    }
+    // Only the size is the read-out's own; the rest follows the window.
+    QLabel *readout = ui->readoutLabel;
+    readoutFont = readout->font();
+    readoutOwnFont = readout->testAttribute(Qt::WA_SetFont);
+    QFont readoutSize;
+    readoutSize.setPointSizeF(readoutFont.pointSizeF() * largerType);
+    readout->setFont(readoutSize);
+    readoutMinimumHeight = readout->minimumHeight();
+    readout->setMinimumHeight(readout->fontMetrics().height());
+    readoutWrapped = readout->wordWrap();
+    readout->setWordWrap(true); // a long read-out must not widen its column
+
+    usualSide = field->width();
+    // When the controls beside the field come to need more room (Play becomes
+    // Pause, another language), the field gives it up rather than the window
+    // growing beyond the screen; nor does the height the usual layout needs
+    // keep the window from fitting a small screen.
+    windowConstraint = window->layout()->sizeConstraint();
+    window->layout()->setSizeConstraint(QLayout::SetNoConstraint);
+    windowMinimumHeight = window->minimumHeight();
+    window->setMinimumHeight(0);
+    window->installEventFilter(this);
+    ui->centralwidget->installEventFilter(this);
+    fitField();
+}
+
+void LectureView::leave()
+{
+    ui->centralwidget->removeEventFilter(this);
+    window->removeEventFilter(this);
+    window->setMinimumHeight(windowMinimumHeight);
+    window->layout()->setSizeConstraint(QLayout::SizeConstraint(windowConstraint));
+    field->setViewSide(usualSide);
+
+    QLabel *readout = ui->readoutLabel;
+    readout->setWordWrap(readoutWrapped);
+    readout->setMinimumHeight(readoutMinimumHeight);
+    readout->setFont(readoutOwnFont ? readoutFont : QFont());
+    int font = 0;
+    for (QCPAxis *axis : {plot->xAxis, plot->yAxis}) {
+        axis->setLabelFont(axisFonts.at(font++));
+        axis->setTickLabelFont(axisFonts.at(font++));
+    }
+
+    QGridLayout *grid = ui->gridLayout_4;
+    ui->verticalSpacer->changeSize(spacerSize.width(), spacerSize.height(),
+                                   spacerPolicy.horizontalPolicy(), spacerPolicy.verticalPolicy());
+    grid->setRowStretch(cellOf(grid, ui->probabilitySettingsBox).y(), plotRowStretch);
+    grid->removeItem(ui->radioLayout);
+    grid->removeItem(ui->plotLayout);
+    // The mode buttons come before the plot: each goes back to its own place.
+    ui->leftLayout->insertLayout(radioIndex, ui->radioLayout, radioStretch);
+    ui->leftLayout->insertLayout(plotIndex, ui->plotLayout, plotStretch);
+
+    const QList<QWidget *> hidden = hiddenControls();
+    for (int i = 0; i < hidden.size(); ++i)
+        hidden[i]->setHidden(hiddenBefore.at(i));
+}
+
+// What the room need not see: the way back to the menu, saving and opening, and the settings.
+QList<QWidget *> LectureView::hiddenControls() const
+{
+    return {ui->backButton, ui->saveButton, ui->openButton, ui->settingsBox,
+            ui->probabilitySettingsBox};
+}
+
+// The window's central area changes with the screen it is on, the room the
+// controls need with their texts.
+bool LectureView::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((watched == ui->centralwidget && event->type() == QEvent::Resize) ||
+        (watched == window && event->type() == QEvent::LayoutRequest))
+        fitField();
+    return QObject::eventFilter(watched, event);
+}
+
+// As tall as the central area, unless that leaves the plot too little width;
+// never smaller than the usual field.
+void LectureView::fitField()
+{
+    QGridLayout *grid = ui->gridLayout_4;
+    const QSize room = ui->centralwidget->size().shrunkBy(grid->contentsMargins());
+    const int plotColumn = std::max(int(room.width() * plotShare), plotColumnMinimumWidth());
+    const int fits = std::min(room.height(), room.width() - grid->horizontalSpacing() - plotColumn);
+    const int side = std::max(usualSide, fits - fits % sideStep);
+    if (side != field->width())
+        field->setViewSide(side);
+}
+
+// What the controls beside the field need at the least.
+int LectureView::plotColumnMinimumWidth() const
+{
+    return std::max(
+        {ui->menuButtonsLayout->minimumSize().width(), ui->controlBox->minimumSizeHint().width(),
+         ui->radioLayout->minimumSize().width(), ui->plotLayout->minimumSize().width()});
+}

@@ -1,0 +1,68 @@
+#ifndef VANDREL_LECTUREVIEW_H
+#define VANDREL_LECTUREVIEW_H
+
+#include <QFont>
+#include <QList>
+#include <QObject>
+#include <QSize>
+#include <QSizePolicy>
+
+class QCustomPlot;
+class QMainWindow;
+class Widget;
+
+namespace Ui {
+class Window;
+}
+
+// The main window as a room sees it through a projector: only the field, the
+// plot with its mode buttons and read-out, and the buttons that run, clear and
+// reset the demonstration; the field as large as the window's height allows,
+// the plot beside it taking the rest, the read-out and the axes in a larger
+// type. The form's lecture button and F11 switch it; switching back puts
+// every control, size and font back as it was.
+class LectureView : public QObject
+{
+    Q_OBJECT
+
+public:
+    LectureView(QMainWindow *window, Ui::Window *ui, Widget *field, QCustomPlot *plot);
+
+    void setOn(bool on);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void enter();
+    void leave();
+    void fitField();
+    int plotColumnMinimumWidth() const;
+    QList<QWidget *> hiddenControls() const;
+
+    QMainWindow *window;
+    Ui::Window *ui;
+    Widget *field;
+    QCustomPlot *plot;
+    bool on = false;
+
+    // What the usual layout had, to put back.
+    int usualSide = 0;
+    int windowConstraint = 0; // how the window's layout bounds the window's size
+    int windowMinimumHeight = 0;
+    QList<QFont> axisFonts; // label and tick labels of each axis
+    QFont readoutFont;
+    bool readoutOwnFont = false;
+    int readoutMinimumHeight = 0;
+    bool readoutWrapped = false;
+    QList<bool> hiddenBefore;
+    int radioIndex = 0;
+    int radioStretch = 0;
+    int plotIndex = 0;
+    int plotStretch = 0;
+    int plotRowStretch = 0;
+    QSize spacerSize;
+    QSizePolicy spacerPolicy;
+};
+
+#endif
