@@ -66,6 +66,9 @@ Window::Window(QWidget *parent) : QMainWindow(parent), ui(new Ui::Window)
 
 Window::~Window()
 {
+    // The lecture view watches the window's own events, which its children's destruction still
+    // sends, through the form: it goes before the form.
+    delete lectureView;
     delete intro;
     delete ui;
 }
