@@ -178,45 +178,10 @@ private slots:
         const int y = std::rand() % 400;
         QCOMPARE(covered.electronPositions(), Points{QPointF(x, y)});
     }
-    void oneStep_data()
-    {
-        // r = 2, reach 14, a step of speed / 20; nodes at 25 + 50 k.
-        QTest::addColumn<double>("speed");
-        QTest::addColumn<QPointF>("start");
-        QTest::addColumn<double>("bearing");
-        QTest::addColumn<Doubles>("end"); // x, y, angle
-        // Down by 5 to exactly r from the bottom wall: touching is no crossing.
-        QTest::newRow("touching") << 100.0 << QPointF(200, 393) << 180.0
-                                  << Doubles{200, 398, M_PI / 2};
-        // Down by 20, the wall mirrors it back onto its start, 13 below the node (225, 375): with
-        // no segment to find a contact on, it turns where it is, from up (3 pi / 2 after the
-        // mirror) about the normal pi / 2 to 2 (pi / 2) - 3 pi / 2 - pi, pointing down again.
-        QTest::newRow("zero-length")
-            << 400.0 << QPointF(225, 388) << 180.0 << Doubles{225, 388, -3 * M_PI / 2};
-        // Both graze the atom at (125, 75); turned about the normal through the end point they
-        // would end 12.58 and 9.97 from it, inside the reach.
-        QTest::newRow("grazing, speed 100")
-            << 100.0 << QPointF(124, 61) << 100.0
-            << Doubles{128.78620710664907, 59.609250039804607, -6.5795965480049592};
-        QTest::newRow("grazing, speed 300")
-            << 300.0 << QPointF(107, 73) << 135.0
-            << Doubles{107.01122730317832, 85.268228261810776, 2.0450772312942904};
-    }
-    void oneStep()
-    {
-        QFETCH(double, speed);
-        QFETCH(QPointF, start);
-        QFETCH(double, bearing);
-        QFETCH(Doubles, end);
-        GasModel model;
-        setUp(model, {50, 12, 2, speed, 3});
-        model.addElectron(start.x(), start.y(), GasModel::bearingToAngle(bearing));
-        model.step(50);
-        QCOMPARE(flat(model), end);
-    }
-    void exactStep_data()
+    void handWorkedStep_data()
     {
         // r = 2, reach 14; nodes at 25 + 50 k (spacing 30: at -5 + 30 k).
+        QTest::addColumn<bool>("exact"); // else stepwise
         QTest::addColumn<int>("side");
         QTest::addColumn<double>("speed");
         QTest::addColumn<QPointF>("start");
@@ -224,37 +189,39 @@ private slots:
         QTest::addColumn<QPointF>("end");
         QTest::addColumn<double>("angle");
         QTest::addColumn<double>("depth"); // added to the wall pressure's sum
-        const double root3 = std::sqrt(3.0);
-        // Right, 7 above the centre of (225, 75): contact at x = 225 - 7 sqrt 3 after
-        // 25 - 7 sqrt 3, where the normal lies 30 degrees above the horizontal, and the rest of
-        // the 20, 7 sqrt 3 - 5, up and back at 120 degrees from the right.
-        QTest::newRow("glancing") << 50 << 400.0 << QPointF(200, 68) << 90.0
-                                  << QPointF(227.5 - 10.5 * root3, 57.5 + 2.5 * root3)
-                                  << -2 * M_PI / 3 << 0.0;
+        // Down by 5 to exactly r from the bottom wall: touching is no crossing.
+        QTest::newRow("stepwise, touching") << false << 50 << 100.0 << QPointF(200, 393) << 180.0
+                                            << QPointF(200, 398) << M_PI / 2 << 0.0;
+        // Down by 20, the wall mirrors it back onto its start, 13 below the node (225, 375): with
+        // no segment to find a contact on, it turns where it is, from up (3 pi / 2 after the
+        // mirror) about the normal pi / 2 to 2 (pi / 2) - 3 pi / 2 - pi, pointing down again.
+        QTest::newRow("stepwise, zero-length") << false << 50 << 400.0 << QPointF(225, 388) << 180.0
+                                               << QPointF(225, 388) << -3 * M_PI / 2 << 10.0;
         // Down 11 onto (225, 125), up 22 onto (225, 75), down the last 17 of 50.
-        QTest::newRow("two atoms")
-            << 50 << 1000.0 << QPointF(225, 100) << 180.0 << QPointF(225, 106) << M_PI / 2 << 0.0;
+        QTest::newRow("exact, two atoms") << true << 50 << 1000.0 << QPointF(225, 100) << 180.0
+                                          << QPointF(225, 106) << M_PI / 2 << 0.0;
         // Into the corner where the lines r inside the right and bottom walls meet, after
         // 8 sqrt 2 of 20, then straight back; each wall's depth is the rest times cos 45.
-        QTest::newRow("corner") << 50 << 400.0 << QPointF(390, 390) << 135.0
-                                << QPointF(406 - 10 * M_SQRT2, 406 - 10 * M_SQRT2) << -3 * M_PI / 4
-                                << 20 * M_SQRT2 - 16;
+        QTest::newRow("exact, corner") << true << 50 << 400.0 << QPointF(390, 390) << 135.0
+                                       << QPointF(406 - 10 * M_SQRT2, 406 - 10 * M_SQRT2)
+                                       << -3 * M_PI / 4 << 20 * M_SQRT2 - 16;
         // Placed 5 above the node (225, 75), well inside its reach, and heading down through
         // it: out of it at 89 without a turn.
-        QTest::newRow("leaving an atom")
-            << 50 << 400.0 << QPointF(225, 70) << 180.0 << QPointF(225, 90) << M_PI / 2 << 0.0;
+        QTest::newRow("exact, leaving an atom") << true << 50 << 400.0 << QPointF(225, 70) << 180.0
+                                                << QPointF(225, 90) << M_PI / 2 << 0.0;
         // Left along y = 35: the atom at (-5, 25), outside the field, reaches x = -5 + sqrt 96,
         // before the line x = 2; the normal there is (sqrt 96, 10) / 14, the rest sqrt 96 - 7.
         const double chord = std::sqrt(96.0);
         const double rest = chord - 7;
-        QTest::newRow("atom outside the field")
-            << 30 << 200.0 << QPointF(12, 35) << 270.0
+        QTest::newRow("exact, atom outside the field")
+            << true << 30 << 200.0 << QPointF(12, 35) << 270.0
             << QPointF(-5 + chord - rest / 49, 35 + rest * 5 * chord / 49)
             << std::atan2(5 * chord, -1) << 0.0;
     }
-    // Single steps along the true path, worked out by hand.
-    void exactStep()
+    // Single steps worked out by hand, in either motion.
+    void handWorkedStep()
     {
+        QFETCH(bool, exact);
         QFETCH(int, side);
         QFETCH(double, speed);
         QFETCH(QPointF, start);
@@ -264,7 +231,7 @@ private slots:
         QFETCH(double, depth);
         GasModel model;
         setUp(model, {side, 12, 2, speed, 3});
-        model.setMotion(GasModel::Motion::Exact);
+        model.setMotion(exact ? GasModel::Motion::Exact : GasModel::Motion::Stepwise);
         model.addElectron(start.x(), start.y(), GasModel::bearingToAngle(bearing));
         model.step(50);
         const QPointF reached = model.electronPositions().first();
@@ -275,29 +242,26 @@ private slots:
     }
     void stripShares_data()
     {
-        QTest::addColumn<int>("strips");
         QTest::addColumn<double>("x");
         QTest::addColumn<double>("bearing");
         QTest::addColumn<double>("speed");
         QTest::addColumn<int>("firstStrip"); // counted from 0, and the selected one
         QTest::addColumn<Doubles>("shares"); // of the step, from the first strip on
-        // One electron far from the atoms at 25 + 400 k, moving along y = 200.
-        QTest::newRow("within a strip") << 3 << 50.0 << 90.0 << 100.0 << 0 << Doubles{5};
-        QTest::newRow("across an edge") << 4 << 98.0 << 90.0 << 100.0 << 0 << Doubles{2, 3};
+        // One electron far from the atoms at 25 + 400 k, moving along y = 200 over 100 strips.
         QTest::newRow("across narrow strips")
-            << 100 << 198.0 << 90.0 << 400.0 << 49 << Doubles{2, 4, 4, 4, 4, 2};
+            << 198.0 << 90.0 << 400.0 << 49 << Doubles{2, 4, 4, 4, 4, 2};
         // The lower edge belongs to the strip.
-        QTest::newRow("straight up on an edge") << 100 << 200.0 << 0.0 << 100.0 << 50 << Doubles{5};
+        QTest::newRow("straight up on an edge") << 200.0 << 0.0 << 100.0 << 50 << Doubles{5};
     }
     // A move spends its share of the step along its chord, in either motion.
     void stripShares()
     {
-        QFETCH(int, strips);
         QFETCH(double, x);
         QFETCH(double, bearing);
         QFETCH(double, speed);
         QFETCH(int, firstStrip);
         QFETCH(Doubles, shares);
+        const int strips = 100;
         Doubles expected(strips, 0.0);
         std::copy(shares.begin(), shares.end(), expected.begin() + firstStrip);
         for (GasModel::Motion motion : {GasModel::Motion::Stepwise, GasModel::Motion::Exact}) {
@@ -320,7 +284,6 @@ private slots:
         // Pockets between overlapping discs hold their electrons for good, so that the
         // measurement depends on where they were placed.
         QTest::newRow("pockets, fast") << Settings{20, 9, 3, 1000, 100} << 400 << false;
-        QTest::newRow("dense lattice") << Settings{7, 2.4, 1, 300, 10} << 600 << false;
     }
     // 500 random electrons along their true paths: never into an atom's reach or beyond a wall
     // line, never farther than the step; a preview now and then changes nothing; the

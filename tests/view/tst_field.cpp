@@ -85,7 +85,6 @@ private slots:
         QTest::addColumn<double>("bearing"); // negative: random directions for clicks
         QTest::addColumn<QPolygon>("moves"); // after the press at (100, 100)
         QTest::addColumn<double>("angle");   // NaN: the first rand() value chooses it
-        QTest::newRow("bearing 0 goes up") << 0.0 << QPolygon() << -90 * degree;
         QTest::newRow("random") << -1.0 << QPolygon() << qQNaN();
         QTest::newRow("2 px: click, 180 down") << 180.0 << QPolygon{{101, 101}} << 90 * degree;
         QTest::newRow("3 px: drag") << -1.0 << QPolygon{{102, 101}} << std::atan2(1, 2);
