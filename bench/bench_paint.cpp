@@ -57,8 +57,7 @@ struct Field
         widget.setSpeed(100);
         widget.setShowBins(showBins);
         widget.setBinsNumber(bins);
-        std::srand(1); // the same electrons at every ratio
-        widget.setNumber(electrons);
+        widget.setNumber(electrons); // the model's own sequence: the same electrons at every ratio
         if (QScreen *screen = screenWithRatio(ratio)) {
             window.setScreen(screen);
             window.move(screen->geometry().topLeft());

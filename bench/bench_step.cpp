@@ -3,10 +3,9 @@
 // straight to nanoseconds per electron-step.
 
 #include "gasmodel.h"
+#include "settings.h"
 
 #include <benchmark/benchmark.h>
-
-#include <cstdlib>
 
 namespace {
 struct Setting
@@ -17,23 +16,25 @@ struct Setting
     double speed;
 };
 
-GasModel::Motion motionOf(bool exact)
+// As the runner sets a model up, at the defaults but for these.
+void setUp(GasModel &model, const Setting &setting, int electrons, int bins, bool exact)
 {
-    return exact ? GasModel::Motion::Exact : GasModel::Motion::Stepwise;
+    GasSettings settings;
+    settings.setValue(SettingKey::Side, setting.side);
+    settings.setValue(SettingKey::AtomRadius, setting.atomR);
+    settings.setValue(SettingKey::ElectronRadius, setting.electronR);
+    settings.setValue(SettingKey::Speed, setting.speed);
+    settings.setValue(SettingKey::Strips, bins);
+    settings.setValue(SettingKey::Motion, exact ? 1 : 0);
+    settings.setValue(SettingKey::Electrons, electrons);
+    model.setSize(400, 400);
+    settings.apply(model);
 }
 
 void runSteps(benchmark::State &state, const Setting &setting, int electrons, int bins, bool exact)
 {
     GasModel model;
-    model.setSize(400, 400);
-    model.setSide(setting.side);
-    model.setAtomR(setting.atomR);
-    model.setElectronR(setting.electronR);
-    model.setSpeed(setting.speed);
-    model.setBinsNumber(bins);
-    model.setMotion(motionOf(exact));
-    std::srand(1);
-    model.setNumber(electrons);
+    setUp(model, setting, electrons, bins, exact);
 
     for (auto _ : state) {
         model.step(50);
@@ -83,18 +84,34 @@ void placeElectrons(benchmark::State &state)
     const Setting &setting = settings[state.range(0)];
     for (auto _ : state) {
         GasModel model;
-        model.setSize(400, 400);
-        model.setSide(setting.side);
-        model.setAtomR(setting.atomR);
-        model.setElectronR(setting.electronR);
-        model.setBinsNumber(3);
-        std::srand(1);
-        model.setNumber(500);
+        setUp(model, setting, 500, 3, false);
         benchmark::DoNotOptimize(model.electronPositions().data());
+    }
+}
+
+// A change of the atoms' radius under 500 electrons of the defaults, in the field view's slot:
+// to 30 (a third of them in the atoms, each moved a few pixels), to 34 (nearly all, into
+// pockets), and an electron radius of 150 (nearly all, far across the field to its middle).
+void moveTrappedElectrons(benchmark::State &state)
+{
+    const Setting changes[] = {{50, 30, 4, 100}, {50, 34, 4, 100}, {50, 10, 150, 100}};
+    const Setting &change = changes[state.range(0)];
+    for (auto _ : state) {
+        state.PauseTiming();
+        GasModel model;
+        setUp(model, {50, 10, 4, 100}, 500, 3, false);
+        state.ResumeTiming();
+        model.setAtomR(change.atomR);
+        model.setElectronR(change.electronR);
+        benchmark::DoNotOptimize(model.moveTrappedElectronsToFreeSpots());
     }
 }
 } // namespace
 
+BENCHMARK(moveTrappedElectrons)
+    ->ArgNames({"change"})
+    ->DenseRange(0, 2)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(placeElectrons)->ArgNames({"setting"})->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 BENCHMARK(stepElectrons)
     ->ArgNames({"electrons", "bins", "exact"})

@@ -1,7 +1,6 @@
 #include "gasmodel.h"
 
 #include <cmath>
-#include <cstdlib>
 
 namespace {
 constexpr double degreesToRadians = 0.017453292519943295;
@@ -16,11 +15,6 @@ GasModel::GasModel()
 double GasModel::bearingToAngle(double degrees)
 {
     return (degrees - 90) * degreesToRadians;
-}
-
-double GasModel::randomDirection()
-{
-    return (std::rand() % 360) * degreesToRadians;
 }
 
 // The lattice origin is the node nearest the top-left corner that leaves equal
@@ -103,74 +97,6 @@ void GasModel::setBinsNumber(int n)
     densityHistogram.fill(0.0, n);
     binTime.fill(0.0, n);
     electronStripTimes.assign(std::size_t(count) * qMax(n, 0), 0.0);
-}
-
-// True when (x, y) is farther than atomR + electronR from all four lattice
-// nodes around it, tested in the same node order as the collision.
-bool GasModel::isClearOfAtoms(double x, double y) const
-{
-    const double reach = atomR + electronR;
-    // Outside these bounds the rounded root surely lies on the same side of reach; they only
-    // spare the square root, which placement takes thousands of times where spots are rare.
-    const double surelyClear = reach * reach * (1 + 0x1p-40);
-    const double surelyWithin = reach * reach * (1 - 0x1p-40);
-    const std::array<QPointF, 4> nodes = surroundingNodes(x, y);
-    for (const QPointF &node : nodes) {
-        const double dx = node.x() - x;
-        const double dy = node.y() - y;
-        const double d2 = dx * dx + dy * dy;
-        if (d2 > surelyClear)
-            continue;
-        if (d2 < surelyWithin || !(std::sqrt(d2) > reach))
-            return false;
-    }
-    return true;
-}
-
-// A spot where the whole electron lies inside the walls, clear of the atoms.
-bool GasModel::isFreeSpot(int x, int y) const
-{
-    const bool withinWallLines =
-        x >= electronR && x <= width - electronR && y >= electronR && y <= height - electronR;
-    return withinWallLines && isClearOfAtoms(x, y);
-}
-
-void GasModel::setNumber(int n)
-{
-    if (n < count) {
-        positions.resize(n);
-        directions.resize(n);
-        headings.resize(n);
-        headingAngles.resize(n);
-        electronTotals.resize(n);
-        electronStripTimes.resize(std::size_t(n) * binsNumber);
-        count = n;
-        noteChange(ElectronCount);
-    }
-    // Where atoms leave no room at all there is nothing to look for.
-    bool lookFurther = count < n && freeArea() > 0;
-    while (count < n) {
-        int x = 0;
-        int y = 0;
-        bool free = false;
-        // Nine tries for a free spot first, as ever.
-        for (int attempt = 0; attempt < 9 && !free; ++attempt) {
-            x = std::rand() % width;
-            y = std::rand() % height;
-            free = isFreeSpot(x, y);
-        }
-        // An electron started inside an atom or across a wall would measure the atom or the
-        // wall, so the search goes on with further draws, keeping the last one if none is free.
-        // Free spots too rare to turn up within the bound are not looked for again in this
-        // call: later electrons take their ninth candidate, as on a field that atoms cover.
-        for (int attempt = 0; lookFurther && !free && attempt < extraPlacementTries; ++attempt) {
-            x = std::rand() % width;
-            y = std::rand() % height;
-            free = isFreeSpot(x, y);
-        }
-        lookFurther = lookFurther && free;
-        addElectronAt(QPointF(x, y), randomDirection());
-    }
 }
 
 void GasModel::addElectron(int x, int y, double angle)

@@ -2,8 +2,10 @@
 #define VANDREL_GASMODEL_H
 
 #include "freespace.h"
+#include "randomsequence.h"
 #include "ratioestimate.h"
 
+#include <QPoint>
 #include <QPointF>
 #include <QVector>
 
@@ -42,6 +44,16 @@ public:
     // At an exact position, as a lesson brings back electrons aimed by hand.
     void addElectronAt(const QPointF &centre, double angle);
     int number() const { return count; }
+    // After a change of the lattice or the radii: each electron left within an atom's reach or
+    // beyond a wall line goes to the nearest whole pixel where a new one could be placed, keeping
+    // its direction; where there is none it stays. Returns how many moved.
+    int moveTrappedElectronsToFreeSpots();
+
+    // The model's own random sequence, which placement and random directions draw from: rand()'s,
+    // started from `seed` as srand() starts it (1 unless seeded).
+    void seedRandom(unsigned seed);
+    // A whole number of degrees, 0 ... 359, from that sequence.
+    double randomDirection();
 
     // Trail preview support.
     void setPreviewing(bool b);
@@ -118,6 +130,7 @@ public:
     int latticeSpacing() const { return side; }
     double atomRadius() const { return atomR; }
     double electronRadius() const { return electronR; }
+    double electronSpeed() const { return speed; }
     bool stripsShown() const { return showBins; }
     int stripCount() const { return binsNumber; }
     int selectedStrip() const { return binIndex; }
@@ -130,6 +143,8 @@ public:
     double elapsedPath() const { return elapsed; }
     double wallDepthTotal() const { return wallDepthSum; }
     double selectedBinAccumulator() const { return selectedBinTime; }
+    // Electrons that have moved since the statistics began (or since they were added).
+    int movedElectrons() const;
     // Reflections off walls and atoms since the statistics began.
     double contactsSinceReset() const { return contactTotal; }
     const QVector<double> &binAccumulators() const { return binTime; }
@@ -137,8 +152,6 @@ public:
     // A bearing in degrees clockwise from straight up, as the screen angle the
     // motion uses (0 points right, angles grow clockwise).
     static double bearingToAngle(double degrees);
-    // A whole number of degrees, 0 ... 359, drawn from rand().
-    static double randomDirection();
 
     // Samples stop being recorded once the series hold this many.
     static constexpr int maxSamples = 100000;
@@ -167,6 +180,9 @@ private:
     std::array<QPointF, 4> surroundingNodes(double x, double y) const;
     bool isClearOfAtoms(double x, double y) const;
     bool isFreeSpot(int x, int y) const;
+    bool isTrapped(const QPointF &centre) const;
+    std::optional<QPoint> nearestFreeSpot(const QPointF &centre,
+                                          const std::vector<bool> &freePixels) const;
     void headFromAngle(int electron);
     void stepAlongSteps(int electron, QPointF &position, double &angle, double s, double q);
     // Returns how many walls mirrored the point; their depth goes to `depth`.
@@ -194,6 +210,7 @@ private:
     double electronR = 2.0;
     double speed = 100.0;
     Motion motionKind = Motion::Stepwise;
+    RandomSequence random;
     int count = 0;
     // Each electron's direction: its angle, and the unit vector the motion follows. The stepwise
     // rule works on angles and takes the vector from the angle; the exact flow turns the vector

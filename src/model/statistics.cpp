@@ -52,6 +52,12 @@ void GasModel::takeSampleIfDue()
     }
 }
 
+int GasModel::movedElectrons() const
+{
+    return int(std::count_if(electronTotals.begin(), electronTotals.end(),
+                             [](const ElectronTotals &totals) { return totals.path > 0; }));
+}
+
 // Sum a / sum b of the electrons' own totals, over those that have moved.
 Measurement GasModel::ratioOverElectrons(double ElectronTotals::*a, double ElectronTotals::*b) const
 {

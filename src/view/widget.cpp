@@ -51,9 +51,12 @@ void Widget::setNumber(int n)
     repaint();
 }
 
+// A new lattice or radius can leave electrons in an atom or across a wall: they move to the
+// nearest free spot once the one change is made.
 void Widget::setSide(int s)
 {
     model->setSide(s);
+    model->moveTrappedElectronsToFreeSpots();
     repaint();
 }
 
@@ -66,12 +69,14 @@ void Widget::setSpeed(double v)
 void Widget::setAtomR(double r)
 {
     model->setAtomR(r);
+    model->moveTrappedElectronsToFreeSpots();
     repaint();
 }
 
 void Widget::setElectronR(double r)
 {
     model->setElectronR(r);
+    model->moveTrappedElectronsToFreeSpots();
     repaint();
 }
 
@@ -142,7 +147,7 @@ QPoint Widget::modelPoint(const QPoint &viewPoint) const
 
 double Widget::clickDirection() const
 {
-    return defaultRandom ? GasModel::randomDirection() : GasModel::bearingToAngle(defaultDirection);
+    return defaultRandom ? model->randomDirection() : GasModel::bearingToAngle(defaultDirection);
 }
 
 // The electron starts where the button went down; a drag only aims it. Both

@@ -1,9 +1,9 @@
 #include "gasmodel.h"
+#include "settings.h"
 
 #include <QtTest>
 
 #include <cmath>
-#include <cstdlib>
 #include <random>
 
 using Doubles = QVector<double>;
@@ -21,16 +21,24 @@ Q_DECLARE_METATYPE(Settings)
 
 const Settings defaults{50, 10, 4, 100, 3};
 
+static GasSettings gasSettings(const Settings &settings, int electrons = 0)
+{
+    GasSettings gas;
+    gas.setValue(SettingKey::Side, settings.side);
+    gas.setValue(SettingKey::AtomRadius, settings.atomR);
+    gas.setValue(SettingKey::ElectronRadius, settings.electronR);
+    gas.setValue(SettingKey::Speed, settings.speed);
+    gas.setValue(SettingKey::Strips, settings.strips);
+    gas.setValue(SettingKey::Electrons, electrons);
+    return gas;
+}
+
 // As the field view does it: the 400 x 400 size first, while the spacing is still 25, so the
 // lattice origin is (25, 25) whatever the spacing.
-static void setUp(GasModel &model, const Settings &settings)
+static void setUp(GasModel &model, const Settings &settings, int electrons = 0)
 {
     model.setSize(400, 400);
-    model.setSide(settings.side);
-    model.setAtomR(settings.atomR);
-    model.setElectronR(settings.electronR);
-    model.setSpeed(settings.speed);
-    model.setBinsNumber(settings.strips);
+    gasSettings(settings, electrons).apply(model);
 }
 
 // Every electron's x, y and angle, to compare exactly: QPointF's == is fuzzy.
@@ -169,13 +177,13 @@ private slots:
     {
         GasModel covered;
         setUp(covered, {5, 400, 400, 1000, 3});
-        std::srand(5);
+        covered.seedRandom(5);
         covered.setNumber(1);
-        std::srand(5);
+        RandomSequence draws(5);
         for (int draw = 0; draw < 16; ++draw)
-            std::rand();
-        const int x = std::rand() % 400;
-        const int y = std::rand() % 400;
+            draws.next();
+        const int x = draws.below(400);
+        const int y = draws.below(400);
         QCOMPARE(covered.electronPositions(), Points{QPointF(x, y)});
     }
     void handWorkedStep_data()
@@ -301,7 +309,6 @@ private slots:
         for (GasModel *m : {&model, &previewed}) {
             setUp(*m, settings);
             m->setMotion(GasModel::Motion::Exact);
-            std::srand(1);
             m->setNumber(500);
         }
         const double stepLength = settings.speed / 20;
@@ -440,6 +447,48 @@ private slots:
         const double rms = std::sqrt(squaredDistances / experiments);
         // From 400 experiments the RMS itself scatters by about 4 %.
         QVERIFY2(rms > 0.88 && rms < 1.12, qPrintable(QString::number(rms)));
+    }
+    void trappedElectronsMove_data()
+    {
+        QTest::addColumn<Settings>("settings"); // applied at once to 50 electrons of the defaults
+        QTest::newRow("atoms grown") << Settings{50, 30, 4, 100, 3};
+        QTest::newRow("spacing and electrons grown") << Settings{37, 10, 9.5, 100, 3};
+        QTest::newRow("a wide electron") << Settings{50, 10, 150, 100, 3};
+        QTest::newRow("no room") << Settings{50, 10, 200, 100, 3};
+    }
+    // Settings applied under electrons move each one they leave in an atom or across a wall to
+    // the nearest whole pixel with room for it, keeping its direction; the others stay, and so
+    // do all where there is no room.
+    void trappedElectronsMove()
+    {
+        QFETCH(Settings, settings);
+        GasModel model;
+        setUp(model, defaults, 50);
+        const Points before = model.electronPositions();
+        const Doubles directions = model.electronDirections();
+        gasSettings(settings, 50).apply(model);
+        const double r = settings.electronR;
+        const auto free = [&](const QPointF &p) {
+            return p.x() >= r && p.x() <= 400 - r && p.y() >= r && p.y() <= 400 - r &&
+                   depthInAtoms(p, settings) < 0;
+        };
+        Points freePixels;
+        for (int x = 0; x <= 400; ++x)
+            for (int y = 0; y <= 400; ++y)
+                if (free(QPointF(x, y)))
+                    freePixels << QPointF(x, y);
+        for (int i = 0; i < 50; ++i) {
+            const QPointF now = model.electronPositions()[i];
+            QCOMPARE(model.electronDirections()[i], directions[i]);
+            if (free(before[i]) || freePixels.isEmpty()) {
+                QCOMPARE(now, before[i]);
+                continue;
+            }
+            QVERIFY(freePixels.contains(now));
+            const auto distance = [&](const QPointF &p) { return QLineF(before[i], p).length(); };
+            for (const QPointF &pixel : freePixels)
+                QVERIFY(distance(pixel) >= distance(now));
+        }
     }
     // The sampling clock at the default speed, its cap, and what each reset clears.
     void samplesAndResets()
