@@ -3,6 +3,8 @@
 #include "csvnumber.h"
 #include "gasmodel.h"
 #include "quantities.h"
+#include "results.h"
+#include "run_options.h"
 
 namespace {
 // A profile's row name for one strip, counted from 1: density_1.
@@ -103,4 +105,17 @@ std::string summaryRows(const GasModel &model)
         return name + ',' + csvNumber(measured.value) + ',' + csvNumber(measured.standardError) +
                ',' + csvNumber(quantity.expected(model, strip)) + '\n';
     });
+}
+
+std::string resultsHeader()
+{
+    return resultsColumns().join(QLatin1Char(',')).toStdString();
+}
+
+std::string resultsRows(const FinishedRun &run)
+{
+    ResultsRow row = ResultsRow::of(run.model);
+    row.seed = run.options.seed;
+    row.steps = run.options.steps;
+    return resultsCells(row).join(QLatin1Char(',')).toStdString() + '\n';
 }

@@ -4,6 +4,14 @@
 #include <string>
 
 class GasModel;
+struct RunOptions;
+
+// A run that has ended: its model and what it was asked to do.
+struct FinishedRun
+{
+    const GasModel &model;
+    const RunOptions &options;
+};
 
 // The rows of each table the runner can print, without the header line; every
 // number so that it reads back to the same double.
@@ -13,24 +21,32 @@ std::string densityRows(const GasModel &model);   // one per strip, numbered fro
 std::string positionsRows(const GasModel &model); // one per electron
 std::string expectedRows(const GasModel &model);  // the free space and the expected values
 std::string summaryRows(const GasModel &model);   // each measured value with its error
+std::string resultsHeader();                      // the results table's one column list
+std::string resultsRows(const FinishedRun &run);  // the run as a row of that table
 
 // A table --output can ask for: its name there, its CSV header line (which
-// --help shows too) and its rows.
+// --help shows too), its rows, and whether a run gives one row, so that a sweep's runs stand one
+// under the other.
 struct OutputKind
 {
     const char *name;
     std::string (*header)();
-    std::string (*rows)(const GasModel &model);
+    std::string (*rows)(const FinishedRun &run);
+    bool rowPerRun;
 };
 
 // Every output kind, the default first.
 inline constexpr OutputKind outputKinds[] = {
-    {"series", seriesHeader, seriesRows},
-    {"density", [] { return std::string("bin,density"); }, densityRows},
-    {"positions", [] { return std::string("x,y,angle"); }, positionsRows},
-    {"expected", [] { return std::string("quantity,value"); }, expectedRows},
+    {"series", seriesHeader, [](const FinishedRun &run) { return seriesRows(run.model); }, false},
+    {"density", [] { return std::string("bin,density"); },
+     [](const FinishedRun &run) { return densityRows(run.model); }, false},
+    {"positions", [] { return std::string("x,y,angle"); },
+     [](const FinishedRun &run) { return positionsRows(run.model); }, false},
+    {"expected", [] { return std::string("quantity,value"); },
+     [](const FinishedRun &run) { return expectedRows(run.model); }, false},
     {"summary", [] { return std::string("quantity,measured,standard_error,expected"); },
-     summaryRows},
+     [](const FinishedRun &run) { return summaryRows(run.model); }, false},
+    {"results", resultsHeader, resultsRows, true},
 };
 
 #endif

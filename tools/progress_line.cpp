@@ -12,8 +12,6 @@ using Clock = std::chrono::steady_clock;
 // electrons still costs about as much as one with a single electron.
 constexpr double secondsPerElectronStep = 50e-9;
 constexpr double longRunSeconds = 2.0;
-// About 5 ms of work between looks at the clock.
-constexpr long long electronStepsPerCheck = 100000;
 constexpr auto redrawInterval = std::chrono::milliseconds(250);
 
 std::string durationText(long long seconds)
@@ -32,15 +30,15 @@ ProgressLine::ProgressLine(long long totalSteps, long long electrons) : totalSte
     const double estimatedSeconds = double(totalSteps) * costlyElectrons * secondsPerElectronStep;
     if (estimatedSeconds <= longRunSeconds || !isatty(STDERR_FILENO))
         return;
-    checkInterval = std::max(electronStepsPerCheck / costlyElectrons, 1LL);
-    stepsUntilCheck = checkInterval;
+    shown = true;
     start = Clock::now();
 }
 
-void ProgressLine::check()
+void ProgressLine::reached(long long steps)
 {
-    stepsDone += checkInterval;
-    stepsUntilCheck = checkInterval;
+    if (!shown || steps <= 0)
+        return;
+    stepsDone = steps;
     const Clock::time_point now = Clock::now();
     if (drawn && now - lastDrawn < redrawInterval)
         return;

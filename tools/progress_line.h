@@ -12,23 +12,17 @@ class ProgressLine
 public:
     ProgressLine(long long totalSteps, long long electrons);
 
-    // Called after every step: counts down to the next look at the clock.
-    void stepDone()
-    {
-        if (--stepsUntilCheck == 0)
-            check();
-    }
+    // Called now and then with the steps done so far.
+    void reached(long long steps);
 
     // Erases the line, if drawn, before the results are printed.
     void finish();
 
 private:
-    void check();
     void draw(std::chrono::steady_clock::duration elapsed);
 
     long long totalSteps;
-    long long checkInterval = 0; // steps between looks at the clock, 0 when not shown
-    long long stepsUntilCheck = -1;
+    bool shown = false;
     long long stepsDone = 0;
     std::chrono::steady_clock::time_point start;
     std::chrono::steady_clock::time_point lastDrawn;

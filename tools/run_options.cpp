@@ -9,7 +9,8 @@
 #include <optional>
 
 namespace {
-struct IntegerOption
+// The options of a run beside the settings.
+struct RunInteger
 {
     const char *name;
     const char *valueName;
@@ -19,45 +20,41 @@ struct IntegerOption
     int RunOptions::*field;
 };
 
-struct RealOption
-{
-    const char *name;
-    const char *valueName;
-    const char *meaning;
-    double min;
-    double max;
-    double RunOptions::*field;
-};
-
-constexpr int maxBins = 100;
-
-const IntegerOption integerOptions[] = {
-    {"electrons", "N", "random electrons", 0, 1000000, &RunOptions::electrons},
-    {"side", "S", "lattice spacing in pixels", 5, 400, &RunOptions::side},
-    {"bins", "B", "vertical strips", 1, maxBins, &RunOptions::bins},
+const RunInteger runIntegers[] = {
     {"steps", "M", "steps of 50 ms", 0, 100000000, &RunOptions::steps},
     {"seed", "S",
      "start of the random placement and directions; 1 gives the program's own electrons", 0,
      2147483647, &RunOptions::seed},
 };
 
-const RealOption realOptions[] = {
-    {"atom-radius", "R", "atom radius in pixels", 0.1, 400, &RunOptions::atomRadius},
-    {"electron-radius", "r", "electron radius in pixels", 0.1, 400, &RunOptions::electronRadius},
-    {"speed", "V", "pixels per second", 0.1, 1000, &RunOptions::speed},
-};
-
 // The options whose values have a form of their own.
 const QString electronOption = QStringLiteral("electron");
-const QString binIndexOption = QStringLiteral("bin-index");
 const QString outputOption = QStringLiteral("output");
-const QString motionOption = QStringLiteral("motion");
 const QString lessonOption = QStringLiteral("lesson");
-const QString stepwiseMotion = QStringLiteral("stepwise");
-const QString exactMotion = QStringLiteral("exact");
+const QString varyOption = QStringLiteral("vary");
+const QString jobsOption = QStringLiteral("jobs");
 
 constexpr int fieldLimit = 399;
 constexpr double maxBearing = 360;
+constexpr int maxJobs = 1024;
+
+const SettingDefinition *settingOption(const QString &name)
+{
+    for (const SettingDefinition &setting : settingTable()) {
+        if (setting.option && name == QLatin1String(setting.option))
+            return &setting;
+    }
+    return nullptr;
+}
+
+const RunInteger *runInteger(const QString &name)
+{
+    for (const RunInteger &option : runIntegers) {
+        if (name == QLatin1String(option.name))
+            return &option;
+    }
+    return nullptr;
+}
 
 // As printf's %g writes it: 0.1, 400, 1e+06.
 QString shortest(double x)
@@ -73,6 +70,21 @@ QString integerRange(long long min, long long max)
 QString realRange(double min, double max)
 {
     return QStringLiteral("a number from %1 to %2").arg(shortest(min), shortest(max));
+}
+
+QString choiceNames(const SettingDefinition &setting)
+{
+    return QStringLiteral("%1 or %2")
+        .arg(QLatin1String(setting.choices[0]), QLatin1String(setting.choices[1]));
+}
+
+QString settingRange(const SettingDefinition &setting)
+{
+    if (setting.choices)
+        return choiceNames(setting);
+    if (setting.whole)
+        return integerRange((long long)setting.minimum, (long long)setting.runnerMaximum);
+    return realRange(setting.minimum, setting.runnerMaximum);
 }
 
 QString electronForm()
@@ -91,26 +103,49 @@ QString outputKindNames()
     return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
 }
 
+// The options --vary takes: those of one value of their own.
+bool isVariable(const QString &name)
+{
+    return settingOption(name) || runInteger(name);
+}
+
+QString variableNames()
+{
+    QStringList names;
+    for (const SettingDefinition &setting : settingTable()) {
+        if (setting.option)
+            names << QString::fromLatin1(setting.option);
+    }
+    for (const RunInteger &option : runIntegers)
+        names << QString::fromLatin1(option.name);
+    return names.join(QStringLiteral(", "));
+}
+
+QString varyForm()
+{
+    return QStringLiteral("NAME=V1,V2,... with NAME one of %1").arg(variableNames());
+}
+
 // What a value-taking option accepts, for the error line; empty for options
 // that take no value.
 QString acceptedFor(const QString &name)
 {
-    for (const IntegerOption &o : integerOptions)
-        if (name == QLatin1String(o.name))
-            return integerRange(o.min, o.max);
-    for (const RealOption &o : realOptions)
-        if (name == QLatin1String(o.name))
-            return realRange(o.min, o.max);
+    if (const SettingDefinition *setting = settingOption(name))
+        return settingRange(*setting) + (setting->key == SettingKey::SelectedStrip
+                                             ? QStringLiteral(", at most the bin count")
+                                             : QString());
+    if (const RunInteger *option = runInteger(name))
+        return integerRange(option->min, option->max);
     if (name == electronOption)
         return electronForm();
-    if (name == binIndexOption)
-        return integerRange(1, maxBins) + QStringLiteral(", at most the bin count");
     if (name == outputOption)
         return outputKindNames();
-    if (name == motionOption)
-        return QStringLiteral("%1 or %2").arg(stepwiseMotion, exactMotion);
     if (name == lessonOption)
         return QStringLiteral("a lesson file saved by the program");
+    if (name == varyOption)
+        return varyForm();
+    if (name == jobsOption)
+        return integerRange(1, maxJobs);
     return {};
 }
 
@@ -120,9 +155,9 @@ QString rejectValue(const QString &name, const QString &value, const QString &pr
     return QStringLiteral("--%1: value '%2' %3; accepted: %4").arg(name, value, problem, accepted);
 }
 
-QString describe(const char *meaning, const QString &range, const QString &defaultValue)
+QString describe(const QString &meaning, const QString &range, const QString &defaultValue)
 {
-    return QStringLiteral("%1, %2 (default: %3)").arg(QLatin1String(meaning), range, defaultValue);
+    return QStringLiteral("%1, %2 (default: %3)").arg(meaning, range, defaultValue);
 }
 
 QString outputDescription()
@@ -134,6 +169,26 @@ QString outputDescription()
     const QString last = kinds.takeLast();
     return QStringLiteral("the table to print: %1 or %2 (default: %3)")
         .arg(kinds.join(QStringLiteral(", ")), last, QLatin1String(outputKinds[0].name));
+}
+
+QString settingDescription(const SettingDefinition &setting)
+{
+    if (setting.key == SettingKey::Motion)
+        return QStringLiteral(
+                   "how a step moves the electrons: %1 (to the end of the step, then mirrored in "
+                   "the walls crossed and bounced off at most one atom near the end point, as the "
+                   "program does by default) or %2 (along the true path, every wall and atom met "
+                   "in turn, as with the program's Exact collisions box) (default: %1)")
+            .arg(QLatin1String(setting.choices[0]), QLatin1String(setting.choices[1]));
+    const QString meaning =
+        *setting.unit ? QStringLiteral("%1 in %2")
+                            .arg(QLatin1String(setting.meaning), QLatin1String(setting.unit))
+                      : QLatin1String(setting.meaning);
+    const QString maximum = setting.key == SettingKey::SelectedStrip
+                                ? QStringLiteral("B")
+                                : shortest(setting.runnerMaximum);
+    return describe(meaning, QStringLiteral("%1 ... %2").arg(shortest(setting.minimum), maximum),
+                    shortest(setting.defaultValue));
 }
 
 const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
@@ -148,18 +203,18 @@ void declareOptions(QCommandLineParser &parser)
     parser.setApplicationDescription(
         QStringLiteral("Runs the Vandrel gas on the 400 x 400 field and prints CSV on stdout."));
 
-    const RunOptions defaults;
-    for (const IntegerOption &o : integerOptions) {
-        const QString range = QStringLiteral("%1 ... %2").arg(o.min).arg(o.max);
-        parser.addOption({QLatin1String(o.name),
-                          describe(o.meaning, range, QString::number(defaults.*o.field)),
-                          QLatin1String(o.valueName)});
+    for (const SettingDefinition &setting : settingTable()) {
+        if (setting.option)
+            parser.addOption({QLatin1String(setting.option), settingDescription(setting),
+                              QLatin1String(setting.valueName)});
     }
-    for (const RealOption &o : realOptions) {
-        const QString range = QStringLiteral("%1 ... %2").arg(shortest(o.min), shortest(o.max));
-        parser.addOption({QLatin1String(o.name),
-                          describe(o.meaning, range, shortest(defaults.*o.field)),
-                          QLatin1String(o.valueName)});
+    const RunOptions defaults;
+    for (const RunInteger &o : runIntegers) {
+        const QString range = QStringLiteral("%1 ... %2").arg(o.min).arg(o.max);
+        parser.addOption(
+            {QLatin1String(o.name),
+             describe(QLatin1String(o.meaning), range, QString::number(defaults.*o.field)),
+             QLatin1String(o.valueName)});
     }
     parser.addOption(
         {electronOption,
@@ -170,24 +225,24 @@ void declareOptions(QCommandLineParser &parser)
              .arg(maxBearing),
          QStringLiteral("X,Y,DEG")});
     parser.addOption(
-        {binIndexOption,
-         describe("selected strip", QStringLiteral("1 ... B"), QString::number(defaults.binIndex)),
-         QStringLiteral("K")});
-    parser.addOption(
-        {motionOption,
-         QStringLiteral("how a step moves the electrons: %1 (to the end of the step, then "
-                        "mirrored in the walls crossed and bounced off at most one atom near the "
-                        "end point, as the program does by default) or %2 (along the true path, "
-                        "every wall and atom met in turn, as with the program's Exact collisions "
-                        "box) (default: %1)")
-             .arg(stepwiseMotion, exactMotion),
-         QStringLiteral("RULE")});
-    parser.addOption(
         {lessonOption,
          QStringLiteral("take the settings and the electrons from a lesson saved by the program "
                         "(*.vandrel); the options given as well override it, and --electrons N "
                         "puts N random electrons in place of its own"),
          QStringLiteral("FILE")});
+    parser.addOption(
+        {varyOption,
+         QStringLiteral("one run for each value V1, V2, ... of the option NAME (%1), the other "
+                        "options as given; repeated, one run for each combination of the values, "
+                        "the first option's varying slowest; at most %2 runs")
+             .arg(variableNames())
+             .arg(maxRuns),
+         QStringLiteral("NAME=V1,V2,...")});
+    parser.addOption({jobsOption,
+                      QStringLiteral("runs made at once, 1 ... %1 (default: the machine's cores); "
+                                     "the output is the same whatever the number")
+                          .arg(maxJobs),
+                      QStringLiteral("J")});
     parser.addOption({outputOption, outputDescription(), QStringLiteral("KIND")});
     parser.addOption(helpOption);
     parser.addOption(versionOption);
@@ -229,6 +284,10 @@ QString helpText(const QCommandLineParser &parser)
                       "             standard error from the spread among the electrons (nan with\n"
                       "             fewer than two that moved) and its expected value (nan where\n"
                       "             there is none); measured and error nan without electrons\n"
+                      "  results    a row per run, as the program's results table: the settings,\n"
+                      "             the motion, the seed and steps, T and the electrons that\n"
+                      "             moved, then each quantity's value, standard error and\n"
+                      "             expected value (density: the selected strip's share)\n"
                       "\n"
                       "Exit status:\n"
                       "  0  the run finished and its table was printed\n"
@@ -249,7 +308,10 @@ QString helpText(const QCommandLineParser &parser)
                       "summary\n"
                       "  The same for a lesson saved by the program, whatever motion it chose:\n"
                       "    vandrel-sim --lesson gap.vandrel --steps 40000 --motion exact "
-                      "--output summary\n");
+                      "--output summary\n"
+                      "  The pressure against the spacing, four runs on every core:\n"
+                      "    vandrel-sim --vary side=30,40,50,60 --motion exact --electrons 300 "
+                      "--steps 6000 --output results\n");
 }
 
 // The option an argument names: "--side=5" and "-side" both name "side".
@@ -330,27 +392,48 @@ QString parseOutputKind(const QString &value, const OutputKind *&output)
                        outputKindNames());
 }
 
-// Empty on success, else the error line. The bin index is only kept here: it
-// is checked once the bin count is known.
-QString applyValue(const QString &name, const QString &value, RunOptions &options,
-                   std::optional<QString> &binIndexText)
+// Empty on success, else the error line. The selected strip is checked against the strips once
+// they are known.
+QString parseSetting(const SettingDefinition &setting, const QString &value, GasSettings &settings)
 {
-    for (const IntegerOption &o : integerOptions) {
-        if (name != QLatin1String(o.name))
-            continue;
+    const QString name = QLatin1String(setting.option);
+    if (setting.choices) {
+        for (int choice = 0; choice < 2; ++choice) {
+            if (value == QLatin1String(setting.choices[choice])) {
+                settings.setValue(setting.key, choice);
+                return {};
+            }
+        }
+        return rejectValue(name, value, QStringLiteral("is not a motion"), choiceNames(setting));
+    }
+    if (setting.whole) {
         long long parsed = 0;
-        const QString problem = checkInteger(value, o.min, o.max, parsed);
+        const QString problem = checkInteger(value, (long long)setting.minimum,
+                                             (long long)setting.runnerMaximum, parsed);
         if (!problem.isEmpty())
-            return rejectValue(name, value, problem, integerRange(o.min, o.max));
-        options.*o.field = int(parsed);
+            return rejectValue(name, value, problem, acceptedFor(name));
+        settings.setValue(setting.key, double(parsed));
         return {};
     }
-    for (const RealOption &o : realOptions) {
-        if (name != QLatin1String(o.name))
-            continue;
-        const QString problem = checkReal(value, o.min, o.max, options.*o.field);
+    double parsed = 0;
+    const QString problem = checkReal(value, setting.minimum, setting.runnerMaximum, parsed);
+    if (!problem.isEmpty())
+        return rejectValue(name, value, problem, acceptedFor(name));
+    settings.setValue(setting.key, parsed);
+    return {};
+}
+
+// One option's value onto the options of a run: empty on success, else the error line.
+QString applyValue(const QString &name, const QString &value, RunOptions &options)
+{
+    if (const SettingDefinition *setting = settingOption(name))
+        return parseSetting(*setting, value, options.settings);
+    if (const RunInteger *option = runInteger(name)) {
+        long long parsed = 0;
+        const QString problem = checkInteger(value, option->min, option->max, parsed);
         if (!problem.isEmpty())
-            return rejectValue(name, value, problem, realRange(o.min, o.max));
+            return rejectValue(name, value, problem, integerRange(option->min, option->max));
+        options.*option->field = int(parsed);
         return {};
     }
     if (name == electronOption) {
@@ -362,15 +445,6 @@ QString applyValue(const QString &name, const QString &value, RunOptions &option
     }
     if (name == outputOption)
         return parseOutputKind(value, options.output);
-    if (name == motionOption) {
-        if (value != stepwiseMotion && value != exactMotion)
-            return rejectValue(name, value, QStringLiteral("is not a motion"),
-                               acceptedFor(motionOption));
-        options.exactCollisions = value == exactMotion;
-        return {};
-    }
-    if (name == binIndexOption)
-        binIndexText = value;
     return {};
 }
 
@@ -381,24 +455,64 @@ QString takeLesson(const QString &fileName, RunOptions &options)
     const std::optional<Lesson> lesson = Lesson::read(fileName, &problem);
     if (!lesson)
         return QStringLiteral("--%1 %2: %3").arg(lessonOption, fileName, problem);
-    options.side = lesson->side;
-    options.atomRadius = lesson->atomRadius;
-    options.electronRadius = lesson->electronRadius;
-    options.speed = lesson->speed;
-    options.exactCollisions = lesson->exactCollisions;
-    options.bins = lesson->bins;
-    options.binIndex = lesson->selectedBin;
+    // Its electrons are its own, not random ones.
+    options.settings = lesson->settings;
+    options.settings.setValue(SettingKey::Electrons, 0);
     options.lessonElectrons = lesson->electrons;
     return {};
 }
+
+// A setting to vary and its values.
+struct Variation
+{
+    QString name;
+    QStringList values;
+};
+
+// Empty on success, else the error line; every value is checked here, alone.
+QString parseVariation(const QString &text, const RunOptions &base, Variation &variation)
+{
+    const qsizetype equals = text.indexOf(QLatin1Char('='));
+    variation.name = text.left(equals);
+    if (equals < 0 || !isVariable(variation.name))
+        return rejectValue(varyOption, text, QStringLiteral("does not name an option to vary"),
+                           varyForm());
+    variation.values = text.mid(equals + 1).split(QLatin1Char(','));
+    for (const QString &value : variation.values) {
+        RunOptions scratch = base;
+        const QString error = applyValue(variation.name, value, scratch);
+        if (!error.isEmpty())
+            return QStringLiteral("--%1 %2: %3").arg(varyOption, text, error);
+    }
+    return {};
+}
+
+// The selected strip as given must lie within the strips; one a lesson brought becomes the last
+// strip where there are fewer, as the form does.
+QString settleSelectedStrip(RunOptions &options, bool given, const QString &context)
+{
+    GasSettings &settings = options.settings;
+    const int strips = settings.strips();
+    if (!given) {
+        settings.setValue(SettingKey::SelectedStrip, std::min(settings.selectedStrip(), strips));
+        return {};
+    }
+    if (settings.selectedStrip() <= strips)
+        return {};
+    const QString name = QLatin1String(definitionOf(SettingKey::SelectedStrip).option);
+    return context + rejectValue(name, QString::number(settings.selectedStrip()),
+                                 QStringLiteral("is out of range"),
+                                 integerRange(1, strips) + QStringLiteral(" (the bin count)"));
+}
 } // namespace
 
-CommandLine parseCommandLine(const QStringList &arguments)
+CommandLine parseCommandLine(const QStringList &arguments, int machineCores)
 {
     CommandLine result;
     const auto finish = [&result](CommandLine::Action action, const QString &message) {
         result.action = action;
         result.message = message;
+        result.runs.clear();
         return result;
     };
 
@@ -417,36 +531,74 @@ CommandLine parseCommandLine(const QStringList &arguments)
         return finish(CommandLine::Action::ShowText,
                       QStringLiteral("vandrel-sim " VANDREL_VERSION "\n"));
 
+    RunOptions base;
     if (parser.isSet(lessonOption)) {
-        const QString error = takeLesson(parser.value(lessonOption), result.options);
+        const QString error = takeLesson(parser.value(lessonOption), base);
         if (!error.isEmpty())
             return finish(CommandLine::Action::Reject, error);
     }
     // Qt keeps each option's values apart; walking the names in the order
     // they were given finds the leftmost bad value.
+    const QString selectedStripOption =
+        QLatin1String(definitionOf(SettingKey::SelectedStrip).option);
     QHash<QString, int> valuesSeen;
-    std::optional<QString> binIndexText;
+    QVector<Variation> variations;
+    result.jobs = std::clamp(machineCores, 1, maxJobs);
     for (const QString &name : parser.optionNames()) {
         const QString value = parser.values(name).value(valuesSeen[name]++);
-        const QString error = applyValue(name, value, result.options, binIndexText);
+        QString error;
+        if (name == varyOption) {
+            Variation variation;
+            error = parseVariation(value, base, variation);
+            variations.append(variation);
+        } else if (name == jobsOption) {
+            long long jobs = 0;
+            const QString problem = checkInteger(value, 1, maxJobs, jobs);
+            if (!problem.isEmpty())
+                error = rejectValue(name, value, problem, integerRange(1, maxJobs));
+            result.jobs = int(jobs);
+        } else {
+            error = applyValue(name, value, base);
+        }
         if (!error.isEmpty())
             return finish(CommandLine::Action::Reject, error);
     }
-
-    if (binIndexText) {
-        const int bins = result.options.bins;
-        long long index = 0;
-        const QString problem = checkInteger(*binIndexText, 1, bins, index);
-        if (!problem.isEmpty())
-            return finish(CommandLine::Action::Reject,
-                          rejectValue(binIndexOption, *binIndexText, problem,
-                                      integerRange(1, bins) + QStringLiteral(" (the bin count)")));
-        result.options.binIndex = int(index);
-    } else {
-        // Fewer strips than a lesson's selected one: the last, as the form does.
-        result.options.binIndex = std::min(result.options.binIndex, result.options.bins);
-    }
     if (parser.isSet(QStringLiteral("electrons")))
-        result.options.lessonElectrons.clear();
+        base.lessonElectrons.clear();
+
+    qint64 runCount = 1;
+    for (const Variation &variation : variations) {
+        runCount *= variation.values.size();
+        if (runCount > maxRuns)
+            return finish(CommandLine::Action::Reject,
+                          QStringLiteral("--%1: more than %2 runs; accepted: at most %2 runs")
+                              .arg(varyOption)
+                              .arg(maxRuns));
+    }
+    if (!variations.isEmpty() && !base.output->rowPerRun)
+        return finish(CommandLine::Action::Reject,
+                      QStringLiteral("--%1: prints one row per run; accepted: with --%2 results")
+                          .arg(varyOption, outputOption));
+
+    const bool selectedStripGiven =
+        parser.isSet(selectedStripOption) ||
+        std::any_of(variations.begin(), variations.end(),
+                    [&](const Variation &v) { return v.name == selectedStripOption; });
+    for (qint64 run = 0; run < runCount; ++run) {
+        RunOptions options = base;
+        QString context;
+        // The last variation varies fastest.
+        qint64 rest = run;
+        for (auto variation = variations.rbegin(); variation != variations.rend(); ++variation) {
+            const QString &value = variation->values.at(rest % variation->values.size());
+            rest /= variation->values.size();
+            applyValue(variation->name, value, options);
+            context += QStringLiteral("--%1 %2=%3: ").arg(varyOption, variation->name, value);
+        }
+        const QString error = settleSelectedStrip(options, selectedStripGiven, context);
+        if (!error.isEmpty())
+            return finish(CommandLine::Action::Reject, error);
+        result.runs.append(options);
+    }
     return result;
 }

@@ -3,6 +3,7 @@
 
 #include "csv_output.h"
 #include "lesson.h"
+#include "settings.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,21 +18,15 @@ struct PlacedElectron
     double bearing = 0.0;
 };
 
-// Everything a run needs, with the defaults of the demonstration's form.
+// Everything one run needs, with the defaults of the demonstration's form; the count of the
+// settings is that of the random electrons.
 struct RunOptions
 {
-    int electrons = 0;
-    QVector<PlacedElectron> placedElectrons;
+    GasSettings settings;
     QVector<Lesson::Electron> lessonElectrons; // placed after the random ones, before --electron
-    int side = 50;
-    double atomRadius = 10.0;
-    double electronRadius = 4.0;
-    double speed = 100.0;
-    int bins = 3;
-    int binIndex = 1; // one-based
+    QVector<PlacedElectron> placedElectrons;
     int steps = 100;
-    int seed = 1;                 // rand()'s own start, as in the program, which never seeds it
-    bool exactCollisions = false; // --motion exact
+    int seed = 1; // rand()'s own start, as in the program, which never seeds it
     const OutputKind *output = &outputKinds[0];
 };
 
@@ -39,18 +34,24 @@ struct CommandLine
 {
     enum class Action { Run, ShowText, Reject };
     Action action = Action::Run;
-    RunOptions options;
+    // Run: one run per combination of the --vary values, the first option's values varying
+    // slowest; a single run without --vary.
+    QVector<RunOptions> runs;
+    int jobs = 1; // runs made at once
     // ShowText: the help or version text for stdout. Reject: one line naming
     // the option, the value and what is accepted, without the newline.
     QString message;
 };
 
-// Reads the arguments, the program's name first. Qt's parser sorts out the
-// options; a lesson is read first, then every value is checked against its
-// range in command-line order, and the first fault found decides the error
-// line. Options override the lesson; --electrons replaces its electrons.
-// Repeated options: the last wins, except --electron, which adds one electron
-// each time.
-CommandLine parseCommandLine(const QStringList &arguments);
+// The most runs one sweep may ask for.
+constexpr int maxRuns = 10000;
+
+// Reads the arguments, the program's name first. Qt's parser sorts out the options; a lesson is
+// read first, then every value is checked against its range in command-line order, and the
+// first fault found decides the error line; then each combination of the --vary values is
+// applied over them. Options override the lesson; --electrons replaces its electrons. Repeated
+// options: the last wins, except --electron, which adds one electron each time, and --vary,
+// which adds one more setting to vary.
+CommandLine parseCommandLine(const QStringList &arguments, int machineCores = 1);
 
 #endif

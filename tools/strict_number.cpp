@@ -13,7 +13,8 @@ bool isWhole(const QRegularExpression &pattern, const QString &text)
 
 QString checkInteger(const QString &text, long long min, long long max, long long &value)
 {
-    static const QRegularExpression integer(QStringLiteral("^[+-]?[0-9]+$"));
+    static const QRegularExpression integer(
+        QRegularExpression::anchoredPattern(QStringLiteral("[+-]?[0-9]+")));
     if (!isWhole(integer, text))
         return QStringLiteral("is not an integer");
     // Decimal digits that do not convert are too many for a long long.
@@ -26,8 +27,8 @@ QString checkInteger(const QString &text, long long min, long long max, long lon
 
 QString checkReal(const QString &text, double min, double max, double &value)
 {
-    static const QRegularExpression real(
-        QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
+    static const QRegularExpression real(QRegularExpression::anchoredPattern(
+        QStringLiteral("[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?")));
     if (!isWhole(real, text))
         return QStringLiteral("is not a number");
     // Plain notation that does not convert overflows or underflows a double.

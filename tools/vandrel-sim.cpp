@@ -1,40 +1,22 @@
 // vandrel-sim: runs the gas model without the window and prints the numbers
 // behind the plots as CSV, for lessons and for benchmarks.
 
-#include "csv_output.h"
-#include "gasmodel.h"
 #include "progress_line.h"
-#include "run_options.h"
+#include "run.h"
 
 #include <QStringList>
+#include <QThread>
+#include <QThreadPool>
 
+#include <algorithm>
+#include <atomic>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
-constexpr int stepMilliseconds = 50;
-
-// The same set-up order as the demonstration, which fixes the random draws:
-// the size while the spacing is still the constructor's 25, then the settings,
-// then the random electrons, then a lesson's, then the hand-placed ones.
-void setUp(GasModel &model, const RunOptions &options)
-{
-    model.setSize(400, 400);
-    model.setSide(options.side);
-    model.setAtomR(options.atomRadius);
-    model.setElectronR(options.electronRadius);
-    model.setSpeed(options.speed);
-    model.setMotion(options.exactCollisions ? GasModel::Motion::Exact : GasModel::Motion::Stepwise);
-    model.setBinsNumber(options.bins);
-    model.setBinIndex(options.binIndex - 1);
-    std::srand(unsigned(options.seed));
-    model.setNumber(options.electrons);
-    for (const Lesson::Electron &e : options.lessonElectrons)
-        model.addElectronAt(e.centre, e.angle);
-    for (const PlacedElectron &e : options.placedElectrons)
-        model.addElectron(e.x, e.y, GasModel::bearingToAngle(e.bearing));
-}
+// How often the progress line looks at the runs.
+constexpr int progressLookMs = 100;
 
 QStringList argumentList(int argc, char *argv[])
 {
@@ -43,11 +25,38 @@ QStringList argumentList(int argc, char *argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
 }
+
+// The runs of a sweep are independent: each has a model and a random sequence of its own. They
+// are made `jobs` at a time and their rows kept in the order of the runs, so the output is the
+// same whatever the number of jobs.
+std::vector<RunReport> makeRuns(const QVector<RunOptions> &runs, int jobs)
+{
+    long long totalSteps = 0;
+    int electrons = 0;
+    for (const RunOptions &run : runs) {
+        totalSteps += run.steps;
+        electrons = std::max(electrons, run.settings.electrons() + int(run.lessonElectrons.size()) +
+                                            int(run.placedElectrons.size()));
+    }
+    const int workers = std::min<int>(jobs, runs.size());
+    ProgressLine progress(totalSteps, std::max(1, electrons / std::max(workers, 1)));
+    std::vector<RunReport> reports(runs.size());
+    std::atomic<long long> stepsDone{0};
+    QThreadPool pool;
+    pool.setMaxThreadCount(workers);
+    for (int i = 0; i < runs.size(); ++i)
+        pool.start([&, i] { reports[i] = makeRun(runs[i], stepsDone); });
+    while (!pool.waitForDone(progressLookMs))
+        progress.reached(stepsDone.load(std::memory_order_relaxed));
+    progress.finish();
+    return reports;
+}
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    const CommandLine commandLine = parseCommandLine(argumentList(argc, argv));
+    const CommandLine commandLine =
+        parseCommandLine(argumentList(argc, argv), QThread::idealThreadCount());
     switch (commandLine.action) {
     case CommandLine::Action::Reject:
         std::fprintf(stderr, "vandrel-sim: %s\n", commandLine.message.toLocal8Bit().constData());
@@ -59,17 +68,16 @@ int main(int argc, char *argv[])
         break;
     }
 
-    const RunOptions &options = commandLine.options;
-    GasModel model;
-    setUp(model, options);
-    ProgressLine progress(options.steps, model.number());
-    for (int i = 0; i < options.steps; ++i) {
-        model.step(stepMilliseconds);
-        progress.stepDone();
+    const std::vector<RunReport> reports = makeRuns(commandLine.runs, commandLine.jobs);
+    QStringList notes;
+    std::string csv = commandLine.runs.first().output->header() + '\n';
+    for (const RunReport &report : reports) {
+        csv += report.rows;
+        if (!report.note.isEmpty() && !notes.contains(report.note))
+            notes << report.note;
     }
-    progress.finish();
-
-    const std::string csv = options.output->header() + ('\n' + options.output->rows(model));
+    for (const QString &note : notes)
+        std::fprintf(stderr, "vandrel-sim: %s\n", note.toLocal8Bit().constData());
     std::fwrite(csv.data(), 1, csv.size(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }

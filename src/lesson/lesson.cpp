@@ -36,27 +36,28 @@ const QStringList &Lesson::plotModes()
 }
 
 // Written by hand rather than through QJsonDocument, which would sort the keys and spread each
-// electron over five lines: the settings in the form's order, one electron to a line.
+// electron over five lines: the settings in the form's order, then what the window shows, one
+// electron to a line.
 QByteArray Lesson::toJson() const
 {
-    const QList<QPair<const char *, QByteArray>> settings{
+    QList<QPair<const char *, QByteArray>> fields{
         {LessonFormat::format, quoted(LessonFormat::name)},
         {LessonFormat::version, quoted(LessonFormat::currentVersion)},
-        {"side", QByteArray::number(side)},
-        {"atomRadius", number(atomRadius)},
-        {"electronRadius", number(electronRadius)},
-        {"speed", number(speed)},
-        {"defaultDirection", number(defaultDirection)},
-        {"randomDirection", flag(randomDirection)},
-        {"exactCollisions", flag(exactCollisions)},
-        {"bins", QByteArray::number(bins)},
-        {"selectedBin", QByteArray::number(selectedBin)},
-        {"showBins", flag(showBins)},
-        {"plot", quoted(plot)},
-        {"showExpected", flag(showExpected)},
     };
+    for (const SettingDefinition &setting : settingTable()) {
+        if (!setting.lessonKey)
+            continue;
+        const double value = settings.value(setting.key);
+        fields.append({setting.lessonKey, setting.choices ? flag(value == 1)
+                                          : setting.whole ? QByteArray::number(int(value))
+                                                          : number(value)});
+    }
+    fields.append({{"randomDirection", flag(randomDirection)},
+                   {"showBins", flag(showBins)},
+                   {"plot", quoted(plot)},
+                   {"showExpected", flag(showExpected)}});
     QByteArray text = "{\n";
-    for (const auto &[key, value] : settings)
+    for (const auto &[key, value] : fields)
         text += "    \"" + QByteArray(key) + "\": " + value + ",\n";
     QByteArrayList lines;
     for (const Electron &e : electrons)

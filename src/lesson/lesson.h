@@ -1,6 +1,8 @@
 #ifndef VANDREL_LESSON_H
 #define VANDREL_LESSON_H
 
+#include "settings.h"
+
 #include <QCoreApplication>
 #include <QPointF>
 #include <QString>
@@ -24,16 +26,9 @@ public:
         double angle = 0.0; // radians, 0 pointing right, growing clockwise
     };
 
-    // The form's defaults.
-    int side = 50;
-    double atomRadius = 10.0;
-    double electronRadius = 4.0;
-    double speed = 100.0;
-    double defaultDirection = 23.0; // a bearing in degrees clockwise from straight up
+    // The form's defaults. The count of electrons is that of the list below.
+    GasSettings settings;
     bool randomDirection = true;
-    bool exactCollisions = false;
-    int bins = 3;
-    int selectedBin = 1; // counted from 1 at the left
     bool showBins = false;
     QString plot = plotModes().first();
     bool showExpected = false;

@@ -60,23 +60,34 @@ public:
 
     QString error;
 
-    void integer(const char *key, int min, int max, int &field)
+    // A setting within its range; the selected strip at most the strips read before it.
+    void setting(const SettingDefinition &setting, GasSettings &settings)
     {
+        const char *key = setting.lessonKey;
+        if (setting.choices) {
+            bool second = settings.value(setting.key) == 1;
+            flag(key, second);
+            settings.setValue(setting.key, second ? 1 : 0);
+            return;
+        }
+        const double max =
+            setting.key == SettingKey::SelectedStrip ? settings.strips() : setting.maximum;
         const QJsonValue v = take(key);
         const double d = v.toDouble(std::nan(""));
-        if (isMissing(v, key) || refuse(key, v, d >= min && d <= max && d == std::floor(d),
-                                        Lesson::tr("an integer from %1 to %2").arg(min).arg(max)))
+        const bool inRange = d >= setting.minimum && d <= max;
+        if (isMissing(v, key))
             return;
-        field = int(d);
-    }
-    void real(const char *key, double min, double max, double &field)
-    {
-        const QJsonValue v = take(key);
-        const double d = v.toDouble(std::nan(""));
-        if (isMissing(v, key) || refuse(key, v, d >= min && d <= max,
-                                        Lesson::tr("a number from %1 to %2").arg(min).arg(max)))
+        if (setting.whole) {
+            if (refuse(key, v, inRange && d == std::floor(d),
+                       Lesson::tr("an integer from %1 to %2").arg(setting.minimum).arg(max)))
+                return;
+            settings.setValue(setting.key, d);
             return;
-        field = asTheFormShows(d);
+        }
+        if (refuse(key, v, inRange,
+                   Lesson::tr("a number from %1 to %2").arg(setting.minimum).arg(max)))
+            return;
+        settings.setValue(setting.key, asTheFormShows(d));
     }
     void flag(const char *key, bool &field)
     {
@@ -224,15 +235,11 @@ std::optional<Lesson> Lesson::fromJson(const QByteArray &text, QString *error)
 
     Lesson lesson;
     FieldReader fields(object, *minor > LessonFormat::minor);
-    fields.integer("side", 5, 400, lesson.side);
-    fields.real("atomRadius", 0.1, 400, lesson.atomRadius);
-    fields.real("electronRadius", 0.1, 400, lesson.electronRadius);
-    fields.real("speed", 0.1, 1000, lesson.speed);
-    fields.real("defaultDirection", 0, 360, lesson.defaultDirection);
+    for (const SettingDefinition &setting : settingTable()) {
+        if (setting.lessonKey)
+            fields.setting(setting, lesson.settings);
+    }
     fields.flag("randomDirection", lesson.randomDirection);
-    fields.flag("exactCollisions", lesson.exactCollisions);
-    fields.integer("bins", 1, 100, lesson.bins);
-    fields.integer("selectedBin", 1, lesson.bins, lesson.selectedBin);
     fields.flag("showBins", lesson.showBins);
     fields.name("plot", plotModes(), lesson.plot);
     fields.flag("showExpected", lesson.showExpected);

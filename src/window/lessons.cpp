@@ -39,15 +39,8 @@ void Window::connectLessons()
 Lesson Window::lesson() const
 {
     Lesson lesson;
-    lesson.side = ui->sideBox->value();
-    lesson.atomRadius = ui->atomRadBox->value();
-    lesson.electronRadius = ui->electronRadBox->value();
-    lesson.speed = ui->speedBox->value();
-    lesson.defaultDirection = ui->defDirBox->value();
+    lesson.settings = formSettings();
     lesson.randomDirection = ui->randomDefDirBox->isChecked();
-    lesson.exactCollisions = ui->exactCollisionsCheckBox->isChecked();
-    lesson.bins = ui->binsBox->value();
-    lesson.selectedBin = ui->binIndexBox->value();
     lesson.showBins = ui->showBinsBox->isChecked();
     lesson.plot = QString::fromLatin1(definitionOf(shownQuantity()).key);
     lesson.showExpected = ui->expectedCheckBox->isChecked();
@@ -59,19 +52,13 @@ Lesson Window::lesson() const
 }
 
 // Through the form's controls, so that the field, the model and the plot follow them as they
-// follow the user; the electrons go straight to the model, where the box finds them.
+// follow the user; the electrons go straight to the model, where the box finds them, and those
+// the settings leave in an atom or across a wall move to the nearest free spot.
 void Window::applyLesson(const Lesson &lesson)
 {
     clearSettings();
-    ui->sideBox->setValue(lesson.side);
-    ui->atomRadBox->setValue(lesson.atomRadius);
-    ui->electronRadBox->setValue(lesson.electronRadius);
-    ui->speedBox->setValue(lesson.speed);
-    ui->defDirBox->setValue(lesson.defaultDirection);
+    showSettings(lesson.settings);
     ui->randomDefDirBox->setChecked(lesson.randomDirection);
-    ui->exactCollisionsCheckBox->setChecked(lesson.exactCollisions);
-    ui->binsBox->setValue(lesson.bins);
-    ui->binIndexBox->setValue(lesson.selectedBin);
     ui->showBinsBox->setChecked(lesson.showBins);
     for (const QuantityDefinition &quantity : quantityTable()) {
         if (lesson.plot == QLatin1String(quantity.key))
@@ -80,6 +67,7 @@ void Window::applyLesson(const Lesson &lesson)
     ui->expectedCheckBox->setChecked(lesson.showExpected);
     for (const Lesson::Electron &electron : lesson.electrons)
         model.addElectronAt(electron.centre, electron.angle);
+    model.moveTrappedElectronsToFreeSpots();
     ui->numberBox->setValue(model.number());
     resetStatistics();
     widget->repaint();

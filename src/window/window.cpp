@@ -20,6 +20,7 @@ constexpr int minimumWindowHeight = 600;
 Window::Window(QWidget *parent) : QMainWindow(parent), ui(new Ui::Window)
 {
     ui->setupUi(this);
+    takeSettingRanges();
     setWindowTitle(tr("Physics"));
 
     QIcon icon;

@@ -17,6 +17,8 @@ class Language;
 class Lesson;
 class LectureView;
 class Widget;
+class GasSettings;
+enum class SettingKey;
 struct RoundedMeasurement;
 
 namespace Ui {
@@ -81,6 +83,10 @@ private:
     Quantity shownQuantity() const;
     bool agreesToReplace(const QString &fileName);
     QAbstractSpinBox *spinBoxBeingEdited() const;
+    QList<QPair<SettingKey, QAbstractSpinBox *>> settingBoxes() const;
+    void takeSettingRanges();
+    GasSettings formSettings() const;
+    void showSettings(const GasSettings &settings);
     void connectControls();
     void addShortcuts();
     void pushInitialValues();

@@ -8,20 +8,33 @@ class RunnerTest : public QObject
     Q_OBJECT
     QTemporaryDir folder;
 
+    // The runner's stdout for a good run, which must say nothing on stderr unless told to.
+    QByteArray run(const QString &arguments, const QByteArray &said = QByteArray())
+    {
+        QProcess runner;
+        runner.start(VANDREL_SIM, QString(arguments).replace("LESSON", folder.path()).split(' '));
+        runner.waitForFinished(60000);
+        [&] {
+            QCOMPARE(runner.exitCode(), 0);
+            QCOMPARE(runner.readAllStandardError(), said);
+        }();
+        return runner.readAllStandardOutput();
+    }
+
 private slots:
     // A lesson at spacing 30 with four strips, the last selected, and two electrons aimed by
     // hand; "LESSON" in the rows names it.
     void initTestCase()
     {
         Lesson lesson;
-        lesson.side = 30;
-        lesson.bins = 4;
-        lesson.selectedBin = 4;
+        lesson.settings.setValue(SettingKey::Side, 30);
+        lesson.settings.setValue(SettingKey::Strips, 4);
+        lesson.settings.setValue(SettingKey::SelectedStrip, 4);
         lesson.electrons = {{QPointF(200.5, 395.25), 0.1}, {QPointF(10, 20), -2.5}};
         QFile file(folder.filePath("gap.vandrel"));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(lesson.toJson());
-        lesson.side = 3;
+        lesson.settings.setValue(SettingKey::Side, 3);
         QFile bad(folder.filePath("bad.vandrel"));
         QVERIFY(bad.open(QIODevice::WriteOnly));
         bad.write(lesson.toJson());
@@ -36,13 +49,6 @@ private slots:
             QTest::newRow(name) << arguments << expected;
         };
         row("unknown option", "--sides 50", "--sides");
-        row("missing value", "--steps 1 --side", "--side");
-        row("trailing garbage", "--side 12abc", "--side 12abc");
-        row("out of range", "--speed 1000.5", "--speed 1000.5");
-        row("nan", "--atom-radius nan", "--atom-radius nan");
-        row("bin index above the bins", "--bin-index 5 --bins 4", "--bin-index 5");
-        row("bearing garbage", "--electron 10,10,9x", "--electron 9x");
-        row("value to a switch", "--help=full", "--help");
         // Straight down from (200, 395) with r = 2, s = 5: the wall at 398 mirrors it, depth 2.
         const QString wall = "--steps 1 --side 400 --electron-radius 2 --electron 200,395,180";
         // One contact in the step's 5 pixels: a mean free path of 5.
@@ -53,11 +59,11 @@ private slots:
         row("summary of a wall hit, exact", wall + " --motion exact --output summary",
             "quantity,measured,standard_error,expected\nprobability,0,nan,0.3297161688769426\n"
             "pressure,40,nan,0.6331396389701");
-        row("unknown motion", "--motion smooth", "--motion smooth");
         // A run estimated at over two seconds (with no electrons a step costs what one
         // electron's does, 50 ns) shows no progress line when stderr is not a terminal; with no
-        // electrons the density is 0 / 0.
-        row("long run", "--steps 40000001 --output density", "bin,density\n1,nan\n2,nan\n3,nan\n");
+        // electrons nothing is measured.
+        row("long run", "--steps 40000001 --output summary",
+            "quantity,measured,standard_error,expected\nprobability,nan,nan,0.3206307876663256");
         // The last --output wins, each --electron adds one. Bearing 90 is the screen angle 0
         // (right), bearing 0 is straight up.
         row("repeated options",
@@ -69,11 +75,12 @@ private slots:
         row("expected", "--electrons 500 --output expected",
             "quantity,value\nfree_area,114255.86175336965\nfree_wall_length,1568\n"
             "free_boundary_length,7197.73403523");
-        // The lesson's electrons to the last bit; options override it, fewer strips move the
-        // selected one to the last, --electrons replaces its electrons: with none, nothing is
-        // measured.
+        // The lesson's electrons to the last bit, but for one its settings leave within reach of
+        // the atom at (205, 385): to the nearest whole pixel clear of it, on the wall line.
+        // Options override the lesson, fewer strips move the selected one to the last,
+        // --electrons replaces its electrons: with none, nothing is measured.
         row("lesson", "--lesson LESSON/gap.vandrel --steps 0 --output positions",
-            "x,y,angle\n200.5,395.25,0.1\n10,20,-2.5\n");
+            "x,y,angle\n196,396,0.1\n10,20,-2.5\n");
         row("options over a lesson",
             "--lesson LESSON/gap.vandrel --bins 2 --electrons 0 --steps 1 --output summary",
             "quantity,measured,standard_error,expected\nprobability,nan,nan,0.47787486170316124\n"
@@ -111,19 +118,50 @@ private slots:
             QCOMPARE(expected.endsWith('\n') ? out : out.left(expected.size()), expected.toUtf8());
         }
     }
+    // A sweep prints what its runs print when made one by one, whatever the jobs, and their
+    // expected columns as --output expected gives them for the settings; a lesson and its settings
+    // as options expect the same to the byte.
+    void sameRunsAnyWay()
+    {
+        const QString common = "--motion exact --electrons 30 --steps 300 --output results";
+        const QByteArray sweep = run("--vary side=30,40 --jobs 2 " + common);
+        QCOMPARE(run("--vary side=30,40 --jobs 1 " + common), sweep);
+        const QList<QByteArray> rows = sweep.split('\n');
+        QCOMPARE(rows.size(), 4);
+        QCOMPARE(run("--side 40 " + common), rows[0] + '\n' + rows[2] + '\n');
+        const QList<QByteArray> columns = rows[0].split(',');
+        const QList<QByteArray> values = rows[1].split(',');
+        const QList<QByteArray> expected =
+            run("--side 30 --electrons 30 --output expected").split('\n');
+        for (const QByteArray quantity : {"probability", "pressure", "mean_free_path"}) {
+            const QByteArray value = values[columns.indexOf(quantity + "_expected")];
+            QVERIFY2(expected.contains(quantity + ',' + value), quantity);
+        }
+        QCOMPARE(run("--lesson LESSON/gap.vandrel --output expected"),
+                 run("--side 30 --bins 4 --bin-index 4 --electrons 2 --output expected"));
+    }
+    // The series stops at its last sample, and says so once.
+    void seriesTellsWhereItStops()
+    {
+        const QByteArray said = "vandrel-sim: the series stops at t = 5000.15, the 100000th "
+                                "sample, where the program stops recording; the summary covers "
+                                "the whole run\n";
+        const QByteArray series = run("--electrons 2 --steps 150000 --output series", said);
+        QVERIFY(series.endsWith("\n5000.15," + series.split('\n').at(100000).mid(8) + '\n'));
+    }
     // On a terminal the same long run shows percent and time left, and erases the line before
     // the table. script(1) runs it on a pseudo-terminal and copies what that shows, each newline
     // as a return and a newline.
     void progressOnTerminal()
     {
         QProcess script;
-        const QString command = QString("'%1' --steps 40000001 --output density").arg(VANDREL_SIM);
+        const QString command = QString("'%1' --steps 40000001 --output expected").arg(VANDREL_SIM);
         script.start("script", {"--quiet", "--return", "--command", command, "/dev/null"});
         QVERIFY(script.waitForFinished(60000));
         QCOMPARE(script.exitCode(), 0);
         const QByteArray shown = script.readAllStandardOutput();
         QVERIFY2(shown.contains("% done, about "), shown);
-        QVERIFY2(shown.endsWith("\r\033[Kbin,density\r\n1,nan\r\n2,nan\r\n3,nan\r\n"), shown);
+        QVERIFY2(shown.contains("\r\033[Kquantity,value\r\nfree_area,"), shown);
     }
 };
 

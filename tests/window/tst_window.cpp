@@ -511,7 +511,7 @@ private slots:
         row("folder", "<folder>", "a folder, not a lesson file");
         row("empty", "\n", "not a lesson: the file is empty");
         row("cut short", good.left(good.size() / 2),
-            "not a lesson: unterminated string at character 205");
+            "not a lesson: unterminated object at character 204");
         row("not an object", "[1, 2]", "not a lesson: the text is not one JSON object");
         row("another format", changed("vandrel-lesson", "vandrel-lecture"),
             "format: \"vandrel-lecture\" is not \"vandrel-lesson\"");
