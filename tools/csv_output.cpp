@@ -116,6 +116,16 @@ std::string resultsRows(const FinishedRun &run)
 {
     ResultsRow row = ResultsRow::of(run.model);
     row.seed = run.options.seed;
-    row.steps = run.options.steps;
+    row.steps = run.options.totalSteps();
+    if (run.options.reverseAfter > 0)
+        row.reverseAfter = run.options.reverseAfter;
     return resultsCells(row).join(QLatin1Char(',')).toStdString() + '\n';
+}
+
+std::string reversalRows(const FinishedRun &run)
+{
+    const GasModel::ReturnReport back =
+        run.model.returnReport().value_or(run.model.returnToStart());
+    return std::to_string(back.electrons) + ',' + std::to_string(back.returned) + ',' +
+           csvNumber(back.medianDistance) + ',' + csvNumber(back.maxDistance) + '\n';
 }

@@ -23,16 +23,18 @@ std::string expectedRows(const GasModel &model);  // the free space and the expe
 std::string summaryRows(const GasModel &model);   // each measured value with its error
 std::string resultsHeader();                      // the results table's one column list
 std::string resultsRows(const FinishedRun &run);  // the run as a row of that table
+std::string reversalRows(const FinishedRun &run); // how many came back after a reversal
 
 // A table --output can ask for: its name there, its CSV header line (which
-// --help shows too), its rows, and whether a run gives one row, so that a sweep's runs stand one
-// under the other.
+// --help shows too), its rows, whether a run gives one row, so that a sweep's runs stand one
+// under the other, and whether it tells of a reversal.
 struct OutputKind
 {
     const char *name;
     std::string (*header)();
     std::string (*rows)(const FinishedRun &run);
     bool rowPerRun;
+    bool needsReversal = false;
 };
 
 // Every output kind, the default first.
@@ -47,6 +49,8 @@ inline constexpr OutputKind outputKinds[] = {
     {"summary", [] { return std::string("quantity,measured,standard_error,expected"); },
      [](const FinishedRun &run) { return summaryRows(run.model); }, false},
     {"results", resultsHeader, resultsRows, true},
+    {"reversal", [] { return std::string("electrons,returned,median_distance,max_distance"); },
+     reversalRows, true, true},
 };
 
 #endif

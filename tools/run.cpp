@@ -27,7 +27,14 @@ void setUp(GasModel &model, const RunOptions &options)
     // the lattice's origin never moves with the spacing.
     model.setSize(fieldSize, fieldSize);
     model.seedRandom(unsigned(options.seed));
-    options.settings.apply(model);
+    if (options.fillStrip) {
+        GasSettings emptyField = options.settings;
+        emptyField.setValue(SettingKey::Electrons, 0);
+        emptyField.apply(model);
+        model.fillSelectedStrip(options.settings.electrons());
+    } else {
+        options.settings.apply(model);
+    }
     for (const Lesson::Electron &e : options.lessonElectrons)
         model.addElectronAt(e.centre, e.angle);
     if (!options.lessonElectrons.isEmpty())
@@ -40,7 +47,9 @@ RunReport makeRun(const RunOptions &options, std::atomic<long long> &stepsDone)
 {
     GasModel model;
     setUp(model, options);
-    for (int i = 0; i < options.steps; ++i) {
+    for (int i = 0; i < options.totalSteps(); ++i) {
+        if (options.reverseAfter > 0 && i == options.reverseAfter)
+            model.reverseDirections();
         model.step(stepMilliseconds);
         stepsDone.fetch_add(1, std::memory_order_relaxed);
     }

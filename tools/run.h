@@ -11,7 +11,8 @@
 class GasModel;
 
 // Sets a model of the demonstration's 400 x 400 field up for a run: its random sequence started
-// from the seed, the settings applied (random electrons among them), then a lesson's electrons,
+// from the seed, the settings applied (random electrons among them, over the field or in the
+// selected strip), then a lesson's electrons,
 // moved out of atoms and walls the settings put them in, then those placed by hand, exactly
 // where they are asked for, as clicks place them.
 void setUp(GasModel &model, const RunOptions &options);
@@ -24,7 +25,8 @@ struct RunReport
     QString note;
 };
 
-// Sets up and makes one run, counting its steps in `stepsDone` as it goes.
+// Sets up and makes one run, reversing every direction half-way through where asked to, counting
+// its steps in `stepsDone` as it goes.
 RunReport makeRun(const RunOptions &options, std::atomic<long long> &stepsDone);
 
 #endif

@@ -25,6 +25,10 @@ const RunInteger runIntegers[] = {
     {"seed", "S",
      "start of the random placement and directions; 1 gives the program's own electrons", 0,
      2147483647, &RunOptions::seed},
+    {"reverse-after", "M",
+     "steps before every electron's direction is reversed, then as many again (in place of "
+     "--steps)",
+     1, 50000000, &RunOptions::reverseAfter},
 };
 
 // The options whose values have a form of their own.
@@ -33,6 +37,7 @@ const QString outputOption = QStringLiteral("output");
 const QString lessonOption = QStringLiteral("lesson");
 const QString varyOption = QStringLiteral("vary");
 const QString jobsOption = QStringLiteral("jobs");
+const QString fillStripOption = QStringLiteral("fill-strip");
 
 constexpr int fieldLimit = 399;
 constexpr double maxBearing = 360;
@@ -211,11 +216,16 @@ void declareOptions(QCommandLineParser &parser)
     const RunOptions defaults;
     for (const RunInteger &o : runIntegers) {
         const QString range = QStringLiteral("%1 ... %2").arg(o.min).arg(o.max);
+        const int byDefault = defaults.*o.field;
         parser.addOption(
             {QLatin1String(o.name),
-             describe(QLatin1String(o.meaning), range, QString::number(defaults.*o.field)),
+             describe(QLatin1String(o.meaning), range,
+                      byDefault < o.min ? QStringLiteral("none") : QString::number(byDefault)),
              QLatin1String(o.valueName)});
     }
+    parser.addOption({fillStripOption,
+                      QStringLiteral("place the random electrons in the selected strip only, at "
+                                     "free spots, as the program's Fill button does")});
     parser.addOption(
         {electronOption,
          QStringLiteral("one more electron at (X, Y), X and Y 0 ... %1, moving on bearing DEG, "
@@ -253,65 +263,77 @@ QString helpText(const QCommandLineParser &parser)
     // The runner has no QCoreApplication, so Qt cannot name the program itself.
     QString text = parser.helpText();
     text.replace(QStringLiteral("<executable_name>"), QStringLiteral("vandrel-sim"));
-    return text + QStringLiteral(
-                      "\n"
-                      "Output: CSV on stdout, a header line naming the columns first.\n"
-                      "  series     a row per sample: t, the model time (the path each electron\n"
-                      "             has flown, in pixels, divided by 100); probability, the\n"
-                      "             share of that time the electrons spent in the selected\n"
-                      "             strip; pressure, the running total of the depths (pixels)\n"
-                      "             by which electrons overshot the walls, which the program\n"
-                      "             plots divided by t; mean_free_path, the path flown per\n"
-                      "             contact with a wall or an atom (pixels, nan before the\n"
-                      "             first)\n"
-                      "  density    a row per strip, numbered from 1 at the left: its share of\n"
-                      "             the electrons' time, the shares summing to 1\n"
-                      "  positions  a row per electron: x and y of its centre in pixels (origin\n"
-                      "             top left, y down) and angle, its direction in radians, 0\n"
-                      "             pointing right and growing clockwise; --electron's bearing\n"
-                      "             DEG is the angle (DEG - 90) pi / 180\n"
-                      "  expected   what the curves approach for electrons spread evenly over\n"
-                      "             the free space, with directions spread evenly: free_area\n"
-                      "             (square pixels), free_wall_length and free_boundary_length\n"
-                      "             (pixels: the walls, and the walls with the atoms' arcs),\n"
-                      "             probability, pressure (per unit of t), density_1 ...\n"
-                      "             density_B, mean_free_path (pi times the area over the\n"
-                      "             boundary); nan where no electron fits; --steps does not\n"
-                      "             change it\n"
-                      "  summary    probability, pressure (per unit of t, as plotted),\n"
-                      "             density_1 ... density_B and mean_free_path at the end of\n"
-                      "             the run, each with its\n"
-                      "             standard error from the spread among the electrons (nan with\n"
-                      "             fewer than two that moved) and its expected value (nan where\n"
-                      "             there is none); measured and error nan without electrons\n"
-                      "  results    a row per run, as the program's results table: the settings,\n"
-                      "             the motion, the seed and steps, T and the electrons that\n"
-                      "             moved, then each quantity's value, standard error and\n"
-                      "             expected value (density: the selected strip's share)\n"
-                      "\n"
-                      "Exit status:\n"
-                      "  0  the run finished and its table was printed\n"
-                      "  2  bad input: one line on stderr names the option, the value and what\n"
-                      "     is accepted; nothing is run and nothing printed on stdout\n"
-                      "\n"
-                      "Examples:\n"
-                      "  The probability and pressure series of 500 random electrons:\n"
-                      "    vandrel-sim --electrons 500 --steps 2000 --output series\n"
-                      "  Their density across ten strips:\n"
-                      "    vandrel-sim --electrons 500 --bins 10 --output density\n"
-                      "  One electron sent straight down into the wall, after one step:\n"
-                      "    vandrel-sim --electron 200,395,180 --steps 1 --output positions\n"
-                      "  What the curves of 500 electrons approach, in three strips:\n"
-                      "    vandrel-sim --electrons 500 --output expected\n"
-                      "  A measurement with exact collisions, its errors and expected values:\n"
-                      "    vandrel-sim --electrons 500 --steps 40000 --motion exact --output "
-                      "summary\n"
-                      "  The same for a lesson saved by the program, whatever motion it chose:\n"
-                      "    vandrel-sim --lesson gap.vandrel --steps 40000 --motion exact "
-                      "--output summary\n"
-                      "  The pressure against the spacing, four runs on every core:\n"
-                      "    vandrel-sim --vary side=30,40,50,60 --motion exact --electrons 300 "
-                      "--steps 6000 --output results\n");
+    return text +
+           QStringLiteral(
+               "\n"
+               "Output: CSV on stdout, a header line naming the columns first.\n"
+               "  series     a row per sample: t, the model time (the path each electron\n"
+               "             has flown, in pixels, divided by 100); probability, the\n"
+               "             share of that time the electrons spent in the selected\n"
+               "             strip; pressure, the running total of the depths (pixels)\n"
+               "             by which electrons overshot the walls, which the program\n"
+               "             plots divided by t; mean_free_path, the path flown per\n"
+               "             contact with a wall or an atom (pixels, nan before the\n"
+               "             first); entropy, that of the electrons' places over the\n"
+               "             strips against the free space's, at that moment (0 where they\n"
+               "             are spread as the free space is, below 0 elsewhere)\n"
+               "  density    a row per strip, numbered from 1 at the left: its share of\n"
+               "             the electrons' time, the shares summing to 1\n"
+               "  positions  a row per electron: x and y of its centre in pixels (origin\n"
+               "             top left, y down) and angle, its direction in radians, 0\n"
+               "             pointing right and growing clockwise; --electron's bearing\n"
+               "             DEG is the angle (DEG - 90) pi / 180\n"
+               "  expected   what the curves approach for electrons spread evenly over\n"
+               "             the free space, with directions spread evenly: free_area\n"
+               "             (square pixels), free_wall_length and free_boundary_length\n"
+               "             (pixels: the walls, and the walls with the atoms' arcs),\n"
+               "             probability, pressure (per unit of t), density_1 ...\n"
+               "             density_B, mean_free_path (pi times the area over the\n"
+               "             boundary), entropy (of electrons placed independently over the\n"
+               "             free space); nan where no electron fits; --steps does not\n"
+               "             change it\n"
+               "  summary    probability, pressure (per unit of t, as plotted),\n"
+               "             density_1 ... density_B, mean_free_path and entropy at the end\n"
+               "             of the run, each with its standard error from the spread\n"
+               "             among the electrons (nan with fewer than two that moved; for\n"
+               "             the entropy, a value of one moment, its spread at equilibrium)\n"
+               "             and its expected value (nan where there is none); measured\n"
+               "             and error nan without electrons\n"
+               "  results    a row per run, as the program's results table: the settings,\n"
+               "             the motion, the seed, the steps and those before a reversal,\n"
+               "             T and the electrons that moved, then each quantity's value,\n"
+               "             standard error and expected value (density: the selected\n"
+               "             strip's share; entropy: its spread at equilibrium)\n"
+               "  reversal   a row per run of --reverse-after: the electrons, how many\n"
+               "             are back within 1e-6 pixels of where they started, the\n"
+               "             median and the largest distance from there\n"
+               "\n"
+               "Exit status:\n"
+               "  0  the run finished and its table was printed\n"
+               "  2  bad input: one line on stderr names the option, the value and what\n"
+               "     is accepted; nothing is run and nothing printed on stdout\n"
+               "\n"
+               "Examples:\n"
+               "  The probability and pressure series of 500 random electrons:\n"
+               "    vandrel-sim --electrons 500 --steps 2000 --output series\n"
+               "  Their density across ten strips:\n"
+               "    vandrel-sim --electrons 500 --bins 10 --output density\n"
+               "  One electron sent straight down into the wall, after one step:\n"
+               "    vandrel-sim --electron 200,395,180 --steps 1 --output positions\n"
+               "  What the curves of 500 electrons approach, in three strips:\n"
+               "    vandrel-sim --electrons 500 --output expected\n"
+               "  A measurement with exact collisions, its errors and expected values:\n"
+               "    vandrel-sim --electrons 500 --steps 40000 --motion exact --output "
+               "summary\n"
+               "  The same for a lesson saved by the program, whatever motion it chose:\n"
+               "    vandrel-sim --lesson gap.vandrel --steps 40000 --motion exact "
+               "--output summary\n"
+               "  How the way back fails with the way out, the rate of chaos:\n"
+               "    vandrel-sim --electrons 200 --motion exact --vary "
+               "reverse-after=10,20,40,80,160,320 --output reversal\n"
+               "  The pressure against the spacing, four runs on every core:\n"
+               "    vandrel-sim --vary side=30,40,50,60 --motion exact --electrons 300 "
+               "--steps 6000 --output results\n");
 }
 
 // The option an argument names: "--side=5" and "-side" both name "side".
@@ -565,6 +587,23 @@ CommandLine parseCommandLine(const QStringList &arguments, int machineCores)
     }
     if (parser.isSet(QStringLiteral("electrons")))
         base.lessonElectrons.clear();
+    base.fillStrip = parser.isSet(fillStripOption);
+    const auto given = [&](const QString &name) {
+        return parser.isSet(name) ||
+               std::any_of(variations.begin(), variations.end(),
+                           [&](const Variation &v) { return v.name == name; });
+    };
+    const QString reverseOption = QStringLiteral("reverse-after");
+    if (given(reverseOption) && given(QStringLiteral("steps")))
+        return finish(CommandLine::Action::Reject,
+                      QStringLiteral("--steps: not with --%1, which makes twice its steps; "
+                                     "accepted: one of them")
+                          .arg(reverseOption));
+    if (base.output->needsReversal && !given(reverseOption))
+        return finish(CommandLine::Action::Reject,
+                      QStringLiteral("--%1 %2: tells what a reversal brought back; accepted: "
+                                     "with --%3")
+                          .arg(outputOption, QLatin1String(base.output->name), reverseOption));
 
     qint64 runCount = 1;
     for (const Variation &variation : variations) {
@@ -580,10 +619,7 @@ CommandLine parseCommandLine(const QStringList &arguments, int machineCores)
                       QStringLiteral("--%1: prints one row per run; accepted: with --%2 results")
                           .arg(varyOption, outputOption));
 
-    const bool selectedStripGiven =
-        parser.isSet(selectedStripOption) ||
-        std::any_of(variations.begin(), variations.end(),
-                    [&](const Variation &v) { return v.name == selectedStripOption; });
+    const bool selectedStripGiven = given(selectedStripOption);
     for (qint64 run = 0; run < runCount; ++run) {
         RunOptions options = base;
         QString context;

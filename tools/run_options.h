@@ -27,7 +27,13 @@ struct RunOptions
     QVector<PlacedElectron> placedElectrons;
     int steps = 100;
     int seed = 1; // rand()'s own start, as in the program, which never seeds it
+    // The random electrons placed in the selected strip only, as the program's Fill button does.
+    bool fillStrip = false;
+    // Steps out, then each direction reversed, then as many back; 0 for no reversal.
+    int reverseAfter = 0;
     const OutputKind *output = &outputKinds[0];
+
+    int totalSteps() const { return reverseAfter > 0 ? 2 * reverseAfter : steps; }
 };
 
 struct CommandLine

@@ -34,7 +34,7 @@ std::vector<RunReport> makeRuns(const QVector<RunOptions> &runs, int jobs)
     long long totalSteps = 0;
     int electrons = 0;
     for (const RunOptions &run : runs) {
-        totalSteps += run.steps;
+        totalSteps += run.totalSteps();
         electrons = std::max(electrons, run.settings.electrons() + int(run.lessonElectrons.size()) +
                                             int(run.placedElectrons.size()));
     }

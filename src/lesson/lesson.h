@@ -1,6 +1,7 @@
 #ifndef VANDREL_LESSON_H
 #define VANDREL_LESSON_H
 
+#include "results.h"
 #include "settings.h"
 
 #include <QCoreApplication>
@@ -33,11 +34,23 @@ public:
     QString plot = plotModes().first();
     bool showExpected = false;
     QVector<Electron> electrons;
+    // Since version 1.1: a title and notes for the class, shown when the lesson opens; whether it
+    // opens in the lecture view; the results recorded so far.
+    QString title;
+    QString notes;
+    bool lectureView = false;
+    QVector<ResultsRow> results;
 
     // The plot modes by their names in the file, in the order of the form's buttons.
     static const QStringList &plotModes();
     static constexpr int maxElectrons = 500;
+    static constexpr int maxResults = 1000;
+    static constexpr int longestTitle = 200;
+    static constexpr int longestNotes = 20000;
     static constexpr double fieldSize = 400.0;
+
+    // Whether it needs version 1.1 of the format; else it is written as 1.0, for older programs.
+    bool needsNewerFormat() const;
 
     // The file's text: the settings a line each, then the electrons a line each, every number
     // in the shortest form that reads back to the same double.

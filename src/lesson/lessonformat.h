@@ -9,8 +9,13 @@ inline constexpr char format[] = "format";
 inline constexpr char version[] = "version";
 inline constexpr char name[] = "vandrel-lesson";
 inline constexpr int major = 1;
-inline constexpr int minor = 0;
-inline constexpr char currentVersion[] = "1.0";
+inline constexpr int minor = 1;
+inline constexpr char currentVersion[] = "1.1";
+// What a lesson that uses nothing newer is written as.
+inline constexpr char firstVersion[] = "1.0";
+// The plots version 1.0 knows.
+inline constexpr const char *firstPlots[] = {"probability", "pressure", "density",
+                                             "mean_free_path"};
 } // namespace LessonFormat
 
 #endif

@@ -12,9 +12,10 @@
 #include <cmath>
 
 namespace {
-// Far beyond any lesson (500 electrons take about 35 KB), and read no further: a device that
+// Far beyond any lesson (500 electrons take about 35 KB, 1000 results about 700 KB), and read no
+// further: a device that
 // never ends, such as /dev/zero, is refused rather than waited for.
-constexpr qint64 largestFile = 1 << 20;
+constexpr qint64 largestFile = 4 << 20;
 constexpr int longestValueShown = 24;
 
 // A value as the error line shows it.
@@ -138,6 +139,62 @@ public:
         }
         field = read;
     }
+    // Fields that came with version 1.1: a lesson may leave them out.
+    void optionalText(const char *key, int longest, bool oneLine, QString &field)
+    {
+        const QJsonValue v = take(key);
+        if (!error.isEmpty() || v.isUndefined())
+            return;
+        const QString text = v.toString();
+        const bool breaksLines = text.contains(QRegularExpression(QStringLiteral("[\\x00-\\x1f]")));
+        if (refuse(key, v, v.isString() && text.size() <= longest && !(oneLine && breaksLines),
+                   oneLine ? Lesson::tr("a line of at most %1 characters").arg(longest)
+                           : Lesson::tr("a text of at most %1 characters").arg(longest)))
+            return;
+        field = text;
+    }
+    void optionalFlag(const char *key, bool &field)
+    {
+        if (!error.isEmpty() || object.value(QLatin1String(key)).isUndefined())
+            return;
+        flag(key, field);
+    }
+    // The columns, then a row a line, each a list of cells under the columns.
+    void results(QVector<ResultsRow> &field)
+    {
+        const char *key = "results";
+        const QJsonValue v = take(key);
+        if (!error.isEmpty() || v.isUndefined())
+            return;
+        const QJsonArray columnList = v.toObject().value(QLatin1String("columns")).toArray();
+        const QJsonArray rows = v.toObject().value(QLatin1String("rows")).toArray();
+        QStringList columns;
+        for (const QJsonValue &column : columnList)
+            columns << column.toString();
+        const bool named = !columns.isEmpty() && !columns.contains(QString());
+        if (refuse(key, v, v.isObject() && named && rows.size() <= Lesson::maxResults,
+                   Lesson::tr("columns and at most %1 rows").arg(Lesson::maxResults)))
+            return;
+        QVector<ResultsRow> read;
+        for (int i = 0; i < rows.size(); ++i) {
+            const QString at = QStringLiteral("results.rows[%1]").arg(i);
+            const QJsonArray cells = rows[i].toArray();
+            if (refuse(at, rows[i], rows[i].isArray() && cells.size() == columns.size(),
+                       Lesson::tr("a list of %1 cells").arg(columns.size())))
+                return;
+            QStringList texts;
+            for (const QJsonValue &cell : cells)
+                texts << (cell.isDouble() ? QString::number(cell.toDouble(), 'g', 17)
+                                          : cell.toString());
+            QString column;
+            const std::optional<ResultsRow> row = resultsRowFrom(columns, texts, &column);
+            if (refuse(at + QLatin1Char('.') + column, cells.at(columns.indexOf(column)), bool(row),
+                       Lesson::tr("a value of that column")))
+                return;
+            read.append(*row);
+        }
+        field = read;
+    }
     // A field this version does not know is most likely mistyped; one from a newer minor
     // version is meant for newer programs.
     void noOthers()
@@ -244,6 +301,10 @@ std::optional<Lesson> Lesson::fromJson(const QByteArray &text, QString *error)
     fields.name("plot", plotModes(), lesson.plot);
     fields.flag("showExpected", lesson.showExpected);
     fields.electrons(lesson.electrons);
+    fields.optionalText("title", Lesson::longestTitle, true, lesson.title);
+    fields.optionalText("notes", Lesson::longestNotes, false, lesson.notes);
+    fields.optionalFlag("lectureView", lesson.lectureView);
+    fields.results(lesson.results);
     fields.noOthers();
     if (!fields.error.isEmpty()) {
         *error = fields.error;

@@ -108,6 +108,7 @@ void GasModel::addElectron(int x, int y, double angle)
 void GasModel::addElectronAt(const QPointF &centre, double angle)
 {
     positions.append(centre);
+    startPositions.append(centre);
     directions.append(angle);
     headings.emplace_back();
     headingAngles.push_back(std::nan(""));
@@ -168,6 +169,11 @@ void GasModel::clearStatistics()
     probabilitySeries.clear();
     pressureSeries.clear();
     meanFreePathSeries.clear();
+    entropySeries.clear();
+    startPositions = positions;
+    stepsSinceReset = 0;
+    reversal.reset();
+    lastReturn.reset();
     densityHistogram.fill(0.0, binsNumber);
     binTime.fill(0.0, binsNumber);
     elapsed = 0.0;
@@ -249,4 +255,20 @@ double GasModel::expectedPressure() const
 QVector<double> GasModel::expectedDensity() const
 {
     return freeSpace().stripShares;
+}
+
+// Worked out again only for another count or other strips' shares: up to a few milliseconds.
+const EntropySpread &GasModel::entropySpread() const
+{
+    const QPair<int, QVector<double>> key(count, expectedDensity());
+    if (entropySpreadKey != key) {
+        entropySpreadCache = equilibriumEntropy(key.second, key.first);
+        entropySpreadKey = key;
+    }
+    return entropySpreadCache;
+}
+
+double GasModel::expectedEntropy() const
+{
+    return entropySpread().mean;
 }

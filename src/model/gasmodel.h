@@ -1,10 +1,12 @@
 #ifndef VANDREL_GASMODEL_H
 #define VANDREL_GASMODEL_H
 
+#include "entropy.h"
 #include "freespace.h"
 #include "randomsequence.h"
 #include "ratioestimate.h"
 
+#include <QPair>
 #include <QPoint>
 #include <QPointF>
 #include <QVector>
@@ -49,6 +51,27 @@ public:
     // its direction; where there is none it stays. Returns how many moved.
     int moveTrappedElectronsToFreeSpots();
 
+    // Takes away every electron and places n at random in the selected strip, as setNumber places
+    // them over the field, then starts the measurement anew: a gas let out of one strip.
+    void fillSelectedStrip(int n);
+
+    // Turns every electron back along the way it came; the model's clock runs on. A second
+    // Reverse straight after the first undoes it to the last bit.
+    void reverseDirections();
+    // How many electrons are back where the measurement began, once as many steps have passed
+    // since the last Reverse as before it, at the same speed: within returnTolerance pixels.
+    struct ReturnReport
+    {
+        int electrons = 0;
+        int returned = 0;
+        double medianDistance = 0.0;
+        double maxDistance = 0.0;
+    };
+    std::optional<ReturnReport> returnReport() const { return lastReturn; }
+    // The report now, whenever it is asked for.
+    ReturnReport returnToStart() const;
+    static constexpr double returnTolerance = 1e-6;
+
     // The model's own random sequence, which placement and random directions draw from: rand()'s,
     // started from `seed` as srand() starts it (1 unless seeded).
     void seedRandom(unsigned seed);
@@ -77,6 +100,8 @@ public:
     QVector<double> densityData() const { return densityHistogram; }
     // The path flown per contact with a wall or an atom, NaN before the first contact.
     QVector<double> meanFreePathData() const { return meanFreePathSeries; }
+    // The entropy of the electrons' places over the strips at each sample.
+    QVector<double> entropyData() const { return entropySeries; }
 
     // What the plots show now, from each electron's own totals since the last reset (or since
     // it was added), with the standard error from their spread. The pressure is that of all
@@ -86,6 +111,15 @@ public:
     // One strip's share of the density, counted from 0.
     Measurement measuredShare(int strip) const;
     Measurement measuredMeanFreePath() const;
+    // The entropy now, with the spread it has at equilibrium for its error: one moment is one
+    // draw from that spread.
+    Measurement measuredEntropy() const;
+    // Now, and where the measurement began (or the electrons were added).
+    double entropyNow() const;
+    double entropyAtStart() const;
+    // The strip, counted from 0, that held every electron where the measurement began; -1 where
+    // they were spread over more.
+    int startingStrip() const;
 
     // The settings the expected values depend on. Changed after the measurement began, they
     // leave the totals mixing two settings, which no expected value describes.
@@ -123,6 +157,7 @@ public:
     double expectedPressure() const;
     QVector<double> expectedDensity() const;
     double expectedMeanFreePath() const;
+    double expectedEntropy() const;
 
     // Read-only views for the drawing, tests, benchmarks and the command-line runner.
     int fieldWidth() const { return width; }
@@ -190,6 +225,10 @@ private:
     int returnWithinWallLines(QPointF &p, double &a, double &depth);
     bool collideWithAtom(QPointF &p, double &a, QPointF previous, bool mirroredByWall);
     void settleWithinWalls(double &x, double &y, bool atomsApart) const;
+    void placeRandomElectrons(int n, int firstColumn, int columns);
+    QVector<int> stripCounts(const QVector<QPointF> &centres) const;
+    const EntropySpread &entropySpread() const;
+    void noteStepForReturn();
     struct Course;
     void stepExactly(double s, double qPerPixel);
     void flyExactly(int electron, QPointF &position, double angle, const Course &course);
@@ -241,6 +280,21 @@ private:
     QVector<double> densityHistogram;
     QVector<double> pressureSeries;
     QVector<double> meanFreePathSeries;
+    QVector<double> entropySeries;
+    // Where each electron was when the measurement began or it was added, and the steps since.
+    QVector<QPointF> startPositions;
+    int stepsSinceReset = 0;
+    // The last Reverse: the step it came at and the speed then, and the directions before it.
+    struct Reversal
+    {
+        int atStep;
+        double speed;
+        QVector<double> directions;
+        std::vector<QPointF> headings;
+        std::vector<double> headingAngles;
+    };
+    std::optional<Reversal> reversal;
+    std::optional<ReturnReport> lastReturn;
     // The path all the electrons flew and their contacts, since the statistics began.
     double pathTotal = 0.0;
     double contactTotal = 0.0;
@@ -253,6 +307,9 @@ private:
     // The free space of the geometry it was computed for.
     mutable std::optional<LatticeGeometry> freeSpaceGeometry;
     mutable FreeSpace freeSpaceCache;
+    // The entropy's spread at equilibrium for the electrons and the strips' shares it was for.
+    mutable std::optional<QPair<int, QVector<double>>> entropySpreadKey;
+    mutable EntropySpread entropySpreadCache{};
 };
 
 // The per-move bookkeeping, inline: it runs for every leg of every electron.

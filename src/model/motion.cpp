@@ -72,6 +72,7 @@ void GasModel::step(int ms)
     if (previewing)
         return;
     elapsed += s;
+    noteStepForReturn();
     takeSampleIfDue();
 }
 

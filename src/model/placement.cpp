@@ -54,20 +54,41 @@ void GasModel::setNumber(int n)
         directions.resize(n);
         headings.resize(n);
         headingAngles.resize(n);
+        startPositions.resize(n);
         electronTotals.resize(n);
         electronStripTimes.resize(std::size_t(n) * binsNumber);
         count = n;
         noteChange(ElectronCount);
     }
+    placeRandomElectrons(n - count, 0, width);
+}
+
+// The whole pixels of the selected strip, w k <= x < w (k + 1).
+void GasModel::fillSelectedStrip(int n)
+{
+    setNumber(0);
+    const int firstColumn = std::max(0, int(std::ceil(binWidth * binIndex)));
+    const int end = std::min(width, int(std::ceil(binWidth * (binIndex + 1))));
+    if (end > firstColumn)
+        placeRandomElectrons(n, firstColumn, end - firstColumn);
+    clearStatistics();
+}
+
+// n electrons at whole pixels in the given columns (the whole field, or the selected strip), with
+// whole degrees for directions.
+void GasModel::placeRandomElectrons(int n, int firstColumn, int columns)
+{
     // Where atoms leave no room at all there is nothing to look for.
-    bool lookFurther = count < n && freeArea() > 0;
-    while (count < n) {
+    const bool wholeField = firstColumn == 0 && columns == width;
+    const bool room = wholeField ? freeArea() > 0 : expectedDensity().value(binIndex, 0.0) > 0;
+    bool lookFurther = n > 0 && room;
+    for (int placed = 0; placed < n; ++placed) {
         int x = 0;
         int y = 0;
         bool free = false;
         // Nine tries for a free spot first, as ever.
         for (int attempt = 0; attempt < 9 && !free; ++attempt) {
-            x = random.below(width);
+            x = firstColumn + random.below(columns);
             y = random.below(height);
             free = isFreeSpot(x, y);
         }
@@ -76,7 +97,7 @@ void GasModel::setNumber(int n)
         // Free spots too rare to turn up within the bound are not looked for again in this
         // call: later electrons take their ninth candidate, as on a field that atoms cover.
         for (int attempt = 0; lookFurther && !free && attempt < extraPlacementTries; ++attempt) {
-            x = random.below(width);
+            x = firstColumn + random.below(columns);
             y = random.below(height);
             free = isFreeSpot(x, y);
         }
@@ -126,6 +147,9 @@ int GasModel::moveTrappedElectronsToFreeSpots()
             return moved;
         if (const std::optional<QPoint> spot = nearestFreeSpot(positions[i], freePixels)) {
             positions[i] = QPointF(*spot);
+            // Before the first step the measurement begins from there.
+            if (stepsSinceReset == 0)
+                startPositions[i] = positions[i];
             ++moved;
         }
     }

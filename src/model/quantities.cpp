@@ -43,6 +43,13 @@ const QVector<QuantityDefinition> table{
      false, lattice, [](const GasModel &model) { return model.meanFreePathData(); },
      [](const GasModel &model, int) { return model.measuredMeanFreePath(); },
      [](const GasModel &model, int) { return model.expectedMeanFreePath(); }},
+    // Where the electrons are now over the strips, against where the free space would put them.
+    {Quantity::Entropy, "entropy", "entropy", QT_TRANSLATE_NOOP("Quantity", "S = %1 ± %2"),
+     Shape::InTime, Range::ValuesWithMargins, false,
+     lattice | GasModel::Strips | GasModel::ElectronCount,
+     [](const GasModel &model) { return model.entropyData(); },
+     [](const GasModel &model, int) { return model.measuredEntropy(); },
+     [](const GasModel &model, int) { return model.expectedEntropy(); }},
 };
 } // namespace
 

@@ -9,7 +9,7 @@ class GasModel;
 
 // What the program measures, each quantity defined once: the window's plot and read-out, its CSV
 // export, the runner's tables and the lesson file all read this table.
-enum class Quantity { Probability, Pressure, Density, MeanFreePath };
+enum class Quantity { Probability, Pressure, Density, MeanFreePath, Entropy };
 
 struct QuantityDefinition
 {

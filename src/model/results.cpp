@@ -8,6 +8,7 @@
 namespace {
 const QString seedColumn = QStringLiteral("seed");
 const QString stepsColumn = QStringLiteral("steps");
+const QString reverseColumn = QStringLiteral("reverse_after");
 const QString timeColumn = QStringLiteral("T");
 const QString movedColumn = QStringLiteral("moved_electrons");
 
@@ -23,7 +24,7 @@ QStringList quantityColumns(const QuantityDefinition &quantity)
     return {key, key + QStringLiteral("_error"), key + QStringLiteral("_expected")};
 }
 
-// A number as csvNumber writes it, "nan" included; an empty cell is none.
+// A number as csvNumber writes it, "nan" included.
 std::optional<double> numberIn(const QString &text)
 {
     if (text == QLatin1String("nan"))
@@ -76,7 +77,7 @@ QStringList resultsColumns()
         if (setting.column)
             columns << QLatin1String(setting.column);
     }
-    columns << seedColumn << stepsColumn << timeColumn << movedColumn;
+    columns << seedColumn << stepsColumn << reverseColumn << timeColumn << movedColumn;
     for (const QuantityDefinition &quantity : quantityTable())
         columns << quantityColumns(quantity);
     return columns;
@@ -92,8 +93,10 @@ QStringList resultsCells(const ResultsRow &row)
         cells << (setting.choices ? QLatin1String(setting.choices[value == 1 ? 1 : 0])
                                   : cell(value));
     }
-    cells << (row.seed ? QString::number(*row.seed) : QString())
-          << (row.steps ? QString::number(*row.steps) : QString()) << cell(row.time)
+    const auto count = [](const std::optional<int> &value) {
+        return value ? QString::number(*value) : QString();
+    };
+    cells << count(row.seed) << count(row.steps) << count(row.reverseAfter) << cell(row.time)
           << QString::number(row.movedElectrons);
     for (const ResultsRow::Value &value : row.values)
         cells << cell(value.measured) << cell(value.error) << cell(value.expected);
@@ -130,13 +133,17 @@ std::optional<ResultsRow> resultsRowFrom(const QStringList &columns, const QStri
                 row.settings.setValue(setting.key, *number);
             }
         }
-        if (column == seedColumn || column == stepsColumn) {
+        std::optional<int> *const counted = column == seedColumn      ? &row.seed
+                                            : column == stepsColumn   ? &row.steps
+                                            : column == reverseColumn ? &row.reverseAfter
+                                                                      : nullptr;
+        if (counted) {
             known = true;
             if (text.isEmpty())
                 continue;
             if (!number || *number != std::floor(*number) || *number < 0 || *number > 2147483647)
                 return bad();
-            (column == seedColumn ? row.seed : row.steps) = int(*number);
+            *counted = int(*number);
         } else if (column == timeColumn || column == movedColumn) {
             known = true;
             if (!number || !(*number >= 0))
@@ -152,12 +159,12 @@ std::optional<ResultsRow> resultsRowFrom(const QStringList &columns, const QStri
             const int part = quantityColumns(quantityTable()[q]).indexOf(column);
             if (part < 0)
                 continue;
-            if (!number)
+            if (!number && !text.isEmpty())
                 return bad();
             double ResultsRow::Value::*const parts[] = {&ResultsRow::Value::measured,
                                                         &ResultsRow::Value::error,
                                                         &ResultsRow::Value::expected};
-            row.values[q].*parts[part] = *number;
+            row.values[q].*parts[part] = number.value_or(std::nan(""));
         }
     }
     return row;

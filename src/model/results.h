@@ -25,7 +25,8 @@ struct ResultsRow
     GasSettings settings;    // the count is that of the electrons on the field
     std::optional<int> seed; // the runner's; the window has none
     std::optional<int> steps;
-    double time = 0.0; // T
+    std::optional<int> reverseAfter; // the steps before a reversal, where there was one
+    double time = 0.0;               // T
     int movedElectrons = 0;
     // For each quantity of the table, in its order; for a profile, the selected strip's share.
     QVector<Value> values;
@@ -42,7 +43,8 @@ QStringList resultsColumns();
 // name, empty where the row has nothing (the window's seed and steps).
 QStringList resultsCells(const ResultsRow &row);
 // A row from cells under the given columns, which may come in any order or be fewer; a column
-// it does not know is skipped. Nothing, and in *error the column, where a cell is no good.
+// it does not know is skipped, an empty cell of a quantity is not a number. Nothing, and in *error
+// the column, where a cell is no good.
 std::optional<ResultsRow> resultsRowFrom(const QStringList &columns, const QStringList &cells,
                                          QString *error);
 

@@ -41,6 +41,7 @@ void GasModel::takeSampleIfDue()
     probabilitySeries.append(selectedBinTime / elapsed);
     pressureSeries.append(wallDepthSum);
     meanFreePathSeries.append(contactTotal > 0 ? pathTotal / contactTotal : std::nan(""));
+    entropySeries.append(entropyNow());
     if (binsNumber >= 1) {
         double sum = 0.0;
         for (int j = 0; j < binsNumber; ++j) {
@@ -107,4 +108,38 @@ Measurement GasModel::measuredShare(int strip) const
 Measurement GasModel::measuredMeanFreePath() const
 {
     return ratioOverElectrons(&ElectronTotals::path, &ElectronTotals::contacts);
+}
+
+// How many of the given centres lie in each strip; those beyond the walls in none.
+QVector<int> GasModel::stripCounts(const QVector<QPointF> &centres) const
+{
+    QVector<int> counts(qMax(binsNumber, 0), 0);
+    for (const QPointF &centre : centres) {
+        const int strip = stripOf(centre.x());
+        if (strip >= 0 && strip < binsNumber)
+            ++counts[strip];
+    }
+    return counts;
+}
+
+double GasModel::entropyNow() const
+{
+    return stripEntropy(stripCounts(positions), expectedDensity());
+}
+
+double GasModel::entropyAtStart() const
+{
+    return stripEntropy(stripCounts(startPositions), expectedDensity());
+}
+
+int GasModel::startingStrip() const
+{
+    const QVector<int> counts = stripCounts(startPositions);
+    const int strip = int(std::max_element(counts.begin(), counts.end()) - counts.begin());
+    return count > 0 && counts.value(strip) == count ? strip : -1;
+}
+
+Measurement GasModel::measuredEntropy() const
+{
+    return {entropyNow(), entropySpread().deviation};
 }

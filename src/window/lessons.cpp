@@ -61,8 +61,9 @@ void Window::applyLesson(const Lesson &lesson)
     ui->randomDefDirBox->setChecked(lesson.randomDirection);
     ui->showBinsBox->setChecked(lesson.showBins);
     for (const QuantityDefinition &quantity : quantityTable()) {
-        if (lesson.plot == QLatin1String(quantity.key))
-            quantityButtons->button(int(quantity.quantity))->setChecked(true);
+        QAbstractButton *button = quantityButtons->button(int(quantity.quantity));
+        if (button && lesson.plot == QLatin1String(quantity.key))
+            button->setChecked(true);
     }
     ui->expectedCheckBox->setChecked(lesson.showExpected);
     for (const Lesson::Electron &electron : lesson.electrons)

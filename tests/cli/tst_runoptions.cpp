@@ -66,6 +66,10 @@ private slots:
         row("too many runs", "--vary seed=" + QString("1,").repeated(10000) + "1 --output results",
             "--vary at most 10000 runs");
         row("jobs", "--jobs 0", "--jobs 0");
+        row("reversal with steps", "--vary reverse-after=1,2 --steps 9 --output results",
+            "--steps --reverse-after");
+        row("a reversal told without one", "--output reversal",
+            "--output reversal --reverse-after");
     }
     void parse()
     {

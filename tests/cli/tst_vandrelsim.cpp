@@ -51,8 +51,10 @@ private slots:
         row("unknown option", "--sides 50", "--sides");
         // Straight down from (200, 395) with r = 2, s = 5: the wall at 398 mirrors it, depth 2.
         const QString wall = "--steps 1 --side 400 --electron-radius 2 --electron 200,395,180";
-        // One contact in the step's 5 pixels: a mean free path of 5.
-        row("wall series", wall, "t,probability,pressure,mean_free_path\n0.05,0,2,5\n");
+        // One contact in the step's 5 pixels: a mean free path of 5. The only electron lies in
+        // the middle strip: an entropy of ln of its share.
+        row("wall series", wall,
+            "t,probability,pressure,mean_free_path,entropy\n0.05,0,2,5,-1.0856729418996396\n");
         // Along the true path the same: 3 down to the wall line at 398, 2 back; the rest of the
         // step beyond the wall, 2, is its depth. The summary ends as the series does (2 / 0.05)
         // and has no error after one step.
@@ -85,12 +87,16 @@ private slots:
             "--lesson LESSON/gap.vandrel --bins 2 --electrons 0 --steps 1 --output summary",
             "quantity,measured,standard_error,expected\nprobability,nan,nan,0.47787486170316124\n"
             "pressure,nan,nan,0\ndensity_1,nan,nan,0.5221251382968383\n"
-            "density_2,nan,nan,0.47787486170316124\nmean_free_path,nan,nan,9.800114654115694\n");
+            "density_2,nan,nan,0.47787486170316124\nmean_free_path,nan,nan,9.800114654115694\n"
+            "entropy,nan,nan,nan\n");
         row("lesson out of range", "--lesson LESSON/bad.vandrel",
             "--lesson LESSON/bad.vandrel: side: 3 is not an integer from 5 to 400");
+        // Every path retraced after 20 steps out along their true paths.
+        row("reversal", "--electrons 200 --motion exact --reverse-after 20 --output reversal",
+            "electrons,returned,median_distance,max_distance\n200,200,");
         row("expected without room", "--electron-radius 200 --bins 1 --output expected",
             "quantity,value\nfree_area,0\nfree_wall_length,0\nfree_boundary_length,0\n"
-            "probability,nan\npressure,nan\ndensity_1,nan\nmean_free_path,nan\n");
+            "probability,nan\npressure,nan\ndensity_1,nan\nmean_free_path,nan\nentropy,nan\n");
     }
     // Bad input (exit 2) is neither run nor replaced by a default: no stdout, one stderr line.
     void output()

@@ -448,6 +448,91 @@ private slots:
         // From 400 experiments the RMS itself scatters by about 4 %.
         QVERIFY2(rms > 0.88 && rms < 1.12, qPrintable(QString::number(rms)));
     }
+    void reversal_data()
+    {
+        QTest::addColumn<bool>("exact");
+        QTest::addColumn<int>("returned"); // of 200 after 20 steps out and 20 back
+        QTest::newRow("stepwise") << false << 30;
+        QTest::newRow("exact") << true << 200;
+    }
+    // Reverse twice in a row changes no direction to the last bit. Reversed after 20 steps, the
+    // exact motion retraces every path within 1e-6 pixels in 20 more; the stepwise rule brings
+    // back only the electrons that met nothing.
+    void reversal()
+    {
+        QFETCH(bool, exact);
+        QFETCH(int, returned);
+        GasModel model;
+        setUp(model, defaults, 200);
+        model.setMotion(exact ? GasModel::Motion::Exact : GasModel::Motion::Stepwise);
+        for (int step = 0; step < 20; ++step)
+            model.step(50);
+        const Doubles before = flat(model);
+        model.reverseDirections();
+        model.reverseDirections();
+        QCOMPARE(flat(model), before);
+        model.reverseDirections();
+        for (int step = 0; step < 19; ++step)
+            model.step(50);
+        QVERIFY(!model.returnReport());
+        model.step(50);
+        QCOMPARE(model.returnReport()->returned, returned);
+    }
+    void entropyOfAFilledStrip_data()
+    {
+        QTest::addColumn<Settings>("settings");
+        QTest::addColumn<int>("strip"); // counted from 0
+        QTest::newRow("defaults, the first of three") << defaults << 0;
+        QTest::newRow("ten strips") << Settings{30, 8, 4, 100, 10} << 7;
+    }
+    // All the electrons at free spots in the strip's own columns: the entropy is ln q of the strip.
+    void entropyOfAFilledStrip()
+    {
+        QFETCH(Settings, settings);
+        QFETCH(int, strip);
+        GasModel model;
+        setUp(model, settings);
+        model.setBinIndex(strip);
+        model.fillSelectedStrip(300);
+        const double width = 400.0 / settings.strips;
+        for (const QPointF &centre : model.electronPositions()) {
+            QVERIFY(centre.x() >= width * strip && centre.x() < width * (strip + 1));
+            QVERIFY(depthInAtoms(centre, settings) < 0);
+        }
+        const double share = model.expectedDensity()[strip];
+        QCOMPARE(model.entropyNow(), std::log(share));
+        QCOMPARE(model.entropyAtStart(), std::log(share));
+        QCOMPARE(model.startingStrip(), strip);
+    }
+    // The entropy of electrons placed independently, each in a strip with the strip's share:
+    // over many placements its mean and spread are those worked out.
+    void equilibriumEntropyMatchesPlacements()
+    {
+        const QVector<double> shares{0.05, 0, 0.2, 0.3, 0.45};
+        const int electrons = 40;
+        const EntropySpread spread = equilibriumEntropy(shares, electrons);
+        std::mt19937 random(7);
+        std::discrete_distribution<int> strip(shares.begin(), shares.end());
+        const int placements = 40000;
+        double sum = 0;
+        double squares = 0;
+        for (int placement = 0; placement < placements; ++placement) {
+            QVector<int> counts(shares.size(), 0);
+            for (int electron = 0; electron < electrons; ++electron)
+                ++counts[strip(random)];
+            const double entropy = stripEntropy(counts, shares);
+            sum += entropy;
+            squares += entropy * entropy;
+        }
+        const double mean = sum / placements;
+        const double deviation = std::sqrt(squares / placements - mean * mean);
+        // The mean of 40000 scatters by a two-hundredth of the spread, the spread by a
+        // three-hundredth.
+        QVERIFY2(std::abs(mean - spread.mean) < 4 * deviation / 200,
+                 qPrintable(QString::number(mean)));
+        QVERIFY2(std::abs(deviation / spread.deviation - 1) < 0.015,
+                 qPrintable(QString::number(deviation)));
+    }
     void trappedElectronsMove_data()
     {
         QTest::addColumn<Settings>("settings"); // applied at once to 50 electrons of the defaults
