@@ -528,7 +528,8 @@ private slots:
         row("strip beyond the strips", changed("\"selectedBin\": 1", "\"selectedBin\": 4"),
             "selectedBin: 4 is not an integer from 1 to 3");
         row("unknown plot", changed("probability", "free path"),
-            "plot: \"free path\" is not one of probability, pressure, density, mean_free_path");
+            "plot: \"free path\" is not one of probability, pressure, density, mean_free_path, "
+            "entropy");
         row("number for a switch", changed("\"showBins\": false", "\"showBins\": 0"),
             "showBins: 0 is not true or false");
         row("missing setting", changed("    \"showExpected\": false,\n", ""),
