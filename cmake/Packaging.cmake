@@ -57,6 +57,9 @@ install(FILES ${packaging_source}/${vandrel_app_id}.metainfo.xml
 # The lesson files' type, for file managers: shared-mime-info takes it up by itself.
 install(FILES ${packaging_source}/${vandrel_app_id}.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+# The example lessons, in each language; the program offers them in its Open dialog.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/lessons/
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/vandrel/lessons)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/app.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/16x16/apps RENAME vandrel.png)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/app32.png

@@ -146,6 +146,31 @@ private slots:
         QCOMPARE(run("--lesson LESSON/gap.vandrel --output expected"),
                  run("--side 30 --bins 4 --bin-index 4 --electrons 2 --output expected"));
     }
+    // The example lessons are the same in either language but for their words, and each meets
+    // its expected values within three errors along the true paths.
+    void exampleLessons()
+    {
+        const QDir lessons(EXAMPLE_LESSONS);
+        QCOMPARE(lessons.entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList({"en", "ru"}));
+        const QStringList names = QDir(lessons.filePath("en")).entryList(QDir::Files);
+        QCOMPARE(QDir(lessons.filePath("ru")).entryList(QDir::Files), names);
+        QVERIFY(names.size() >= 5);
+        for (const QString &path : lessons.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            for (const QString &name : names) {
+                const QString lesson = lessons.filePath(path + '/' + name);
+                QList<QByteArray> rows =
+                    run("--lesson " + lesson + " --motion exact --steps 10000 --output summary")
+                        .split('\n');
+                for (const QByteArray &row : rows.mid(1, rows.size() - 2)) {
+                    const QList<QByteArray> cells = row.split(',');
+                    const double error = cells[2].toDouble();
+                    const double offExpected = cells[1].toDouble() - cells[3].toDouble();
+                    QVERIFY2(!(error > 0) || std::abs(offExpected) < 3 * error,
+                             qPrintable(lesson + ": " + row));
+                }
+            }
+        }
+    }
     // The series stops at its last sample, and says so once.
     void seriesTellsWhereItStops()
     {

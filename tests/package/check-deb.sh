@@ -27,7 +27,8 @@ files=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for f in usr/bin/vandrel usr/bin/vandrel-sim "$desktop" "$metainfo" "$mime" \
          usr/share/icons/hicolor/16x16/apps/vandrel.png usr/share/icons/hicolor/32x32/apps/vandrel.png \
          usr/share/doc/vandrel/copyright usr/share/doc/vandrel/changelog.gz \
-         usr/share/man/man1/vandrel.1.gz usr/share/man/man1/vandrel-sim.1.gz; do
+         usr/share/man/man1/vandrel.1.gz usr/share/man/man1/vandrel-sim.1.gz \
+         usr/share/vandrel/lessons/en/ideal-gas.vandrel usr/share/vandrel/lessons/ru/ideal-gas.vandrel; do
     echo "$files" | grep -qx "./$f" || fail "missing /$f"
 done
 dpkg-deb -x "$deb" "$out/root"
