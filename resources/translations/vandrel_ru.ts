@@ -277,6 +277,26 @@ Laboratory</source>
         <source>not a lesson: larger than %1 bytes</source>
         <translation>не урок: больше %1 байт</translation>
     </message>
+    <message>
+        <source>a line of at most %1 characters</source>
+        <translation>строка не длиннее %1 знаков</translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation>текст не длиннее %1 знаков</translation>
+    </message>
+    <message>
+        <source>columns and at most %1 rows</source>
+        <translation>столбцы и не больше %1 строк</translation>
+    </message>
+    <message>
+        <source>a list of %1 cells</source>
+        <translation>список из %1 ячеек</translation>
+    </message>
+    <message>
+        <source>a value of that column</source>
+        <translation>значение этого столбца</translation>
+    </message>
 </context>
 <context>
     <name>Quantity</name>
@@ -295,6 +315,10 @@ Laboratory</source>
     <message>
         <source>ℓ = %1 ± %2 px</source>
         <translation>ℓ = %1 ± %2 пикс.</translation>
+    </message>
+    <message>
+        <source>S = %1 ± %2</source>
+        <translation>S = %1 ± %2</translation>
     </message>
 </context>
 <context>
