@@ -227,29 +227,26 @@ double GasModel::freeBoundaryLength() const
     return freeSpace().boundaryLength;
 }
 
-// In a region Q that a free path crosses in straight lines, the mean length of a chord between
-// two contacts with its boundary is pi |Q| / |dQ| (uniform positions and directions, Santalo).
+Expectations GasModel::expectations() const
+{
+    Expectations expected(freeSpace(), count, 50 * speed / 1000.0, binIndex);
+    expected.takeEntropy(entropySpread());
+    return expected;
+}
+
 double GasModel::expectedMeanFreePath() const
 {
-    const FreeSpace &space = freeSpace();
-    if (!(space.area > 0.0 && space.boundaryLength > 0.0))
-        return std::nan("");
-    return M_PI * space.area / space.boundaryLength;
+    return expectations().meanFreePath();
 }
 
 double GasModel::expectedProbability() const
 {
-    const QVector<double> &shares = freeSpace().stripShares;
-    if (binIndex < 0 || binIndex >= shares.size())
-        return std::nan("");
-    return shares[binIndex];
+    return expectations().probability();
 }
 
-// One tick of the window moves each electron by the step of step(50).
 double GasModel::expectedPressure() const
 {
-    const double stepLength = 50 * speed / 1000.0;
-    return expectedWallPressure(freeSpace(), count, stepLength);
+    return expectations().pressure();
 }
 
 QVector<double> GasModel::expectedDensity() const

@@ -2,6 +2,7 @@
 #define VANDREL_GASMODEL_H
 
 #include "entropy.h"
+#include "expectations.h"
 #include "freespace.h"
 #include "randomsequence.h"
 #include "ratioestimate.h"
@@ -158,6 +159,8 @@ public:
     QVector<double> expectedDensity() const;
     double expectedMeanFreePath() const;
     double expectedEntropy() const;
+    // All of them, for the settings and the electrons now.
+    Expectations expectations() const;
 
     // Read-only views for the drawing, tests, benchmarks and the command-line runner.
     int fieldWidth() const { return width; }

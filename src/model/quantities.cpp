@@ -21,37 +21,40 @@ const QVector<QuantityDefinition> table{
      lattice | GasModel::Strips | GasModel::SelectedStrip,
      [](const GasModel &model) { return model.probabilityData(); },
      [](const GasModel &model, int) { return model.measuredProbability(); },
-     [](const GasModel &model, int) { return model.expectedProbability(); }},
+     [](const Expectations &expected, int) { return expected.probability(); }},
     // The depths by which the electrons overshot the walls, per unit of T.
     {Quantity::Pressure, "pressure", "pressure", QT_TRANSLATE_NOOP("Quantity", "p = %1 ± %2"),
      Shape::InTime, Range::ValuesWithMargins, true,
      lattice | GasModel::Speed | GasModel::ElectronCount,
      [](const GasModel &model) { return model.pressureData(); },
      [](const GasModel &model, int) { return model.measuredPressure(); },
-     [](const GasModel &model, int) { return model.expectedPressure(); }},
+     [](const Expectations &expected, int) { return expected.pressure(); }},
     // Each strip's share of the electrons, the shares summing to 1.
     {Quantity::Density, "density", "density", QT_TRANSLATE_NOOP("Quantity", "Strip %1: %2 ± %3"),
      Shape::AcrossStrips, Range::UpToTwiceTheLargest, false, lattice,
      [](const GasModel &model) { return model.densityData(); },
      [](const GasModel &model, int strip) { return model.measuredShare(strip); },
-     [](const GasModel &model, int strip) {
-         return model.expectedDensity().value(strip, std::nan(""));
-     }},
+     [](const Expectations &expected, int strip) { return expected.share(strip); }},
     // The path flown between two contacts with a wall or an atom.
     {Quantity::MeanFreePath, "mean_free_path", "mean free path",
      QT_TRANSLATE_NOOP("Quantity", "ℓ = %1 ± %2 px"), Shape::InTime, Range::ValuesWithMargins,
      false, lattice, [](const GasModel &model) { return model.meanFreePathData(); },
      [](const GasModel &model, int) { return model.measuredMeanFreePath(); },
-     [](const GasModel &model, int) { return model.expectedMeanFreePath(); }},
+     [](const Expectations &expected, int) { return expected.meanFreePath(); }},
     // Where the electrons are now over the strips, against where the free space would put them.
     {Quantity::Entropy, "entropy", "entropy", QT_TRANSLATE_NOOP("Quantity", "S = %1 ± %2"),
      Shape::InTime, Range::ValuesWithMargins, false,
      lattice | GasModel::Strips | GasModel::ElectronCount,
      [](const GasModel &model) { return model.entropyData(); },
      [](const GasModel &model, int) { return model.measuredEntropy(); },
-     [](const GasModel &model, int) { return model.expectedEntropy(); }},
+     [](const Expectations &expected, int) { return expected.entropy().mean; }},
 };
 } // namespace
+
+double QuantityDefinition::expected(const GasModel &model, int strip) const
+{
+    return expectedFrom(model.expectations(), strip);
+}
 
 const QVector<QuantityDefinition> &quantityTable()
 {

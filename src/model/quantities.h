@@ -1,6 +1,7 @@
 #ifndef VANDREL_QUANTITIES_H
 #define VANDREL_QUANTITIES_H
 
+#include "expectations.h"
 #include "ratioestimate.h"
 
 #include <QVector>
@@ -40,7 +41,10 @@ struct QuantityDefinition
     // that of one strip, counted from 0.
     Measurement (*measured)(const GasModel &model, int strip);
     // What it approaches for electrons spread evenly over the free space; NaN where none fits.
-    double (*expected)(const GasModel &model, int strip);
+    double (*expectedFrom)(const Expectations &expected, int strip);
+
+    // That for the model's settings and electrons now.
+    double expected(const GasModel &model, int strip) const;
 };
 
 // The quantities in the order of the plot's buttons.
