@@ -16,7 +16,7 @@ Expectations::Expectations(const FreeSpace &space, int electrons, double stepLen
 {
 }
 
-Expectations Expectations::of(const GasSettings &settings)
+LatticeGeometry Expectations::geometryOf(const GasSettings &settings)
 {
     LatticeGeometry geometry;
     geometry.width = fieldSize;
@@ -29,9 +29,18 @@ Expectations Expectations::of(const GasSettings &settings)
     geometry.atomR = settings.atomRadius();
     geometry.electronR = settings.electronRadius();
     geometry.strips = settings.strips();
-    return Expectations(computeFreeSpace(geometry), settings.electrons(),
-                        tickMs * settings.speed() / 1000.0,
+    return geometry;
+}
+
+Expectations Expectations::of(const GasSettings &settings, const FreeSpace &space)
+{
+    return Expectations(space, settings.electrons(), tickMs * settings.speed() / 1000.0,
                         std::min(settings.selectedStrip(), settings.strips()) - 1);
+}
+
+Expectations Expectations::of(const GasSettings &settings)
+{
+    return of(settings, computeFreeSpace(geometryOf(settings)));
 }
 
 double Expectations::probability() const

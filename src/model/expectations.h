@@ -16,7 +16,9 @@ class Expectations
 public:
     Expectations(const FreeSpace &space, int electrons, double stepLength, int selectedStrip);
     // For the demonstration's 400 x 400 field with these settings, its lattice origin at
-    // (25, 25) as the field view's is.
+    // (25, 25) as the field view's is; with its free space worked out already, or not.
+    static LatticeGeometry geometryOf(const GasSettings &settings);
+    static Expectations of(const GasSettings &settings, const FreeSpace &space);
     static Expectations of(const GasSettings &settings);
 
     const FreeSpace &freeSpace() const { return space; }
