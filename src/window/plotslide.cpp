@@ -34,12 +34,13 @@ PlotSlide::PlotSlide(QCustomPlot *shown, const QString &readout, const QStringLi
         axis->setTickLabelFont(ofSize(font, tickTextSize));
     }
     for (int i = 0; i < shown->graphCount(); ++i) {
+        const QCPGraph *shownGraph = shown->graph(i);
         QCPGraph *graph = plot.addGraph();
-        graph->setData(shown->graph(i)->data());
-        QPen pen = shown->graph(i)->pen();
+        graph->data()->set(*shownGraph->data());
+        QPen pen = shownGraph->pen();
         pen.setWidthF(std::max(pen.widthF(), slideLineWidth));
         graph->setPen(pen);
-        graph->setName(curveNames.value(i));
+        graph->setName(shownGraph->name().isEmpty() ? curveNames.value(i) : shownGraph->name());
     }
     // A row of its own above the plot, where it covers no curve: the names side by side at the
     // left, the rest of the row left empty.

@@ -13,7 +13,8 @@
 class PlotSlide
 {
 public:
-    // The curves' names in the order of the plot's graphs: the measured one, then the expected.
+    // The names of the curves that have none on the screen, in the order of the plot's graphs:
+    // the measured one, then the expected.
     PlotSlide(QCustomPlot *shown, const QString &readout, const QStringList &curveNames);
 
     // A page of 960 × 540 points, as a 16 : 9 slide is: lines and text that stay sharp.
