@@ -5,7 +5,7 @@
 set -u
 program=$1 runs=${2:-7}
 . "$(dirname "$0")/virtual-screen.sh"
-start_virtual_screen 160
+start_virtual_screen
 times=""
 for r in $(seq "$runs"); do
     start=$(date +%s%N)

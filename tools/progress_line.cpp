@@ -1,12 +1,43 @@
 #include "progress_line.h"
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <unistd.h>
 
 namespace {
 using Clock = std::chrono::steady_clock;
+
+// Whether the line stands on the terminal, for the signal handler.
+volatile std::sig_atomic_t lineShown = 0;
+
+// Ctrl+C or a kill during a run: the line is cleared, with the calls a signal handler may make,
+// then the signal, reset to its default on entry and raised again, ends the program as it would
+// have, so that the shell sees 128 + its number.
+extern "C" void clearLineAndEnd(int signal)
+{
+    if (lineShown) {
+        static const char clear[] = "\r\033[K";
+        const ssize_t written = write(STDERR_FILENO, clear, sizeof clear - 1);
+        static_cast<void>(written);
+    }
+    raise(signal);
+}
+
+void clearLineOnInterrupt()
+{
+    struct sigaction clearing = {};
+    clearing.sa_handler = clearLineAndEnd;
+    sigemptyset(&clearing.sa_mask);
+    clearing.sa_flags = SA_RESETHAND;
+    for (const int signal : {SIGINT, SIGTERM}) {
+        struct sigaction before = {};
+        // A signal ignored by whoever started the run, as in a background job, stays ignored.
+        if (sigaction(signal, nullptr, &before) == 0 && before.sa_handler != SIG_IGN)
+            sigaction(signal, &clearing, nullptr);
+    }
+}
 
 // One electron moved by one step costs about this much; a step with no
 // electrons still costs about as much as one with a single electron.
@@ -32,6 +63,7 @@ ProgressLine::ProgressLine(long long totalSteps, long long electrons) : totalSte
         return;
     shown = true;
     start = Clock::now();
+    clearLineOnInterrupt();
 }
 
 void ProgressLine::reached(long long steps)
@@ -51,6 +83,8 @@ void ProgressLine::draw(Clock::duration elapsed)
     const long long percent = stepsDone * 100 / totalSteps;
     const double elapsedSeconds = std::chrono::duration<double>(elapsed).count();
     const double secondsLeft = elapsedSeconds * double(totalSteps - stepsDone) / double(stepsDone);
+    // Marked before it is written, so that a signal arriving meanwhile clears it too.
+    lineShown = 1;
     // "\r" returns to the line's start, "\033[K" clears what a longer text left.
     std::fprintf(stderr, "\rvandrel-sim: %lld%% done, about %s left\033[K", percent,
                  durationText((long long)(secondsLeft + 0.5)).c_str());
@@ -64,5 +98,6 @@ void ProgressLine::finish()
         return;
     std::fputs("\r\033[K", stderr);
     std::fflush(stderr);
+    lineShown = 0;
     drawn = false;
 }

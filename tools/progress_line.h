@@ -6,7 +6,8 @@
 // A one-line report of a long run on stderr: percent done and time left,
 // redrawn a few times a second and erased when the run ends. It shows only
 // for runs estimated to take over about two seconds, and only when stderr is
-// a terminal, so that scripts and logs never see it.
+// a terminal, so that scripts and logs never see it. SIGINT and SIGTERM clear
+// it before they end the run.
 class ProgressLine
 {
 public:

@@ -3,6 +3,7 @@
 
 #include "progress_line.h"
 #include "run.h"
+#include "showntext.h"
 
 #include <QStringList>
 #include <QThread>
@@ -10,8 +11,14 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -24,6 +31,38 @@ QStringList argumentList(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
+}
+
+// A reader that went away ends the program as it ends other command-line tools: by SIGPIPE,
+// without a word, also where the signal was ignored and the write failed with EPIPE instead.
+[[noreturn]] void endByBrokenPipe()
+{
+    std::signal(SIGPIPE, SIG_DFL);
+    sigset_t pipeSignal;
+    sigemptyset(&pipeSignal);
+    sigaddset(&pipeSignal, SIGPIPE);
+    sigprocmask(SIG_UNBLOCK, &pipeSignal, nullptr);
+    std::raise(SIGPIPE);
+    std::_Exit(128 + SIGPIPE);
+}
+
+// 1 with one line on stderr naming the reason.
+int outputFailed(int error)
+{
+    if (error == EPIPE)
+        endByBrokenPipe();
+    std::fprintf(stderr, "vandrel-sim: cannot write the output: %s\n", std::strerror(error));
+    return 1;
+}
+
+// 0 once every byte of the text has left for stdout, else as outputFailed.
+int printed(const std::string &text)
+{
+    errno = 0;
+    if (std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
+        std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return 0;
+    return outputFailed(errno != 0 ? errno : EIO);
 }
 
 // The runs of a sweep are independent: each has a model and a random sequence of its own. They
@@ -55,15 +94,20 @@ std::vector<RunReport> makeRuns(const QVector<RunOptions> &runs, int jobs)
 
 int main(int argc, char *argv[])
 {
+    // Told before a long run rather than after it; and a lesson opened now cannot take stdout's
+    // place.
+    if (fcntl(STDOUT_FILENO, F_GETFL) == -1)
+        return outputFailed(errno);
     const CommandLine commandLine =
         parseCommandLine(argumentList(argc, argv), QThread::idealThreadCount());
     switch (commandLine.action) {
     case CommandLine::Action::Reject:
-        std::fprintf(stderr, "vandrel-sim: %s\n", commandLine.message.toLocal8Bit().constData());
+        // The line quotes arguments and file names as typed: their control characters escaped.
+        std::fprintf(stderr, "vandrel-sim: %s\n",
+                     escapedText(commandLine.message).toLocal8Bit().constData());
         return 2;
     case CommandLine::Action::ShowText:
-        std::fputs(commandLine.message.toLocal8Bit().constData(), stdout);
-        return 0;
+        return printed(commandLine.message.toLocal8Bit().toStdString());
     case CommandLine::Action::Run:
         break;
     }
@@ -78,6 +122,5 @@ int main(int argc, char *argv[])
     }
     for (const QString &note : notes)
         std::fprintf(stderr, "vandrel-sim: %s\n", note.toLocal8Bit().constData());
-    std::fwrite(csv.data(), 1, csv.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    return printed(csv);
 }

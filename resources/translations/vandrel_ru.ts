@@ -262,14 +262,6 @@ Laboratory</source>
         <translation>не урок: текст — не один объект JSON</translation>
     </message>
     <message>
-        <source>no such file</source>
-        <translation>файла нет</translation>
-    </message>
-    <message>
-        <source>a folder, not a lesson file</source>
-        <translation>это папка, а не файл урока</translation>
-    </message>
-    <message>
         <source>cannot be read: %1</source>
         <translation>не читается: %1</translation>
     </message>
@@ -322,6 +314,92 @@ Laboratory</source>
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <source>a folder</source>
+        <translation>папка</translation>
+    </message>
+    <message>
+        <source>a named pipe (FIFO)</source>
+        <translation>именованный канал (FIFO)</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>сокет</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>устройство</translation>
+    </message>
+    <message>
+        <source>a special file</source>
+        <translation>особый файл</translation>
+    </message>
+    <message>
+        <source>%1, not a regular file</source>
+        <translation>это %1, а не обычный файл</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>файла нет</translation>
+    </message>
+    <message>
+        <source>a loop of symbolic links</source>
+        <translation>петля символических ссылок</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>не читается: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsPlot</name>
+    <message>
+        <source>Spacing</source>
+        <translation>Расстояние</translation>
+    </message>
+    <message>
+        <source>Atom radius</source>
+        <translation>Радиус атома</translation>
+    </message>
+    <message>
+        <source>Electron radius</source>
+        <translation>Радиус электрона</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Electrons</source>
+        <translation>Электроны</translation>
+    </message>
+    <message>
+        <source>Strips</source>
+        <translation>Отрезки</translation>
+    </message>
+    <message>
+        <source>Free area</source>
+        <translation>Свободная площадь</translation>
+    </message>
+    <message>
+        <source>Electrons per free area</source>
+        <translation>Электроны на свободную площадь</translation>
+    </message>
+    <message>
+        <source>exact collisions</source>
+        <translation>точные столкновения</translation>
+    </message>
+    <message>
+        <source>stepwise rule</source>
+        <translation>пошаговое правило</translation>
+    </message>
+    <message>
+        <source>expected</source>
+        <translation>ожидается</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>%1 already exists.
@@ -348,14 +426,6 @@ Do you want to replace it?</source>
     <message>
         <source>Clear</source>
         <translation>Очистить</translation>
-    </message>
-    <message>
-        <source>Could not save the numbers to %1.</source>
-        <translation>Не удалось сохранить данные в файл %1.</translation>
-    </message>
-    <message>
-        <source>Could not save the picture to %1.</source>
-        <translation>Не удалось сохранить изображение в файл %1.</translation>
     </message>
     <message>
         <source>Control</source>
@@ -580,10 +650,6 @@ for electrons spread evenly over the space free of atoms.</source>
         <translation>Урок (*.vandrel)</translation>
     </message>
     <message>
-        <source>Could not save the lesson to %1.</source>
-        <translation>Не удалось сохранить урок в %1.</translation>
-    </message>
-    <message>
         <source>Plot the path an electron flies between two contacts
 with a wall or an atom, against T, the model time.</source>
         <translation>Построить путь, который электрон пролетает между двумя столкновениями
@@ -614,12 +680,36 @@ with a wall or an atom, against T, the model time.</source>
         <translation>Режим лекции</translation>
     </message>
     <message>
-        <source>Plot as PDF (*.pdf)</source>
-        <translation>График в PDF (*.pdf)</translation>
+        <source>Plot for a slide (*.pdf)</source>
+        <translation>График для слайда (*.pdf)</translation>
     </message>
     <message>
-        <source>Plot as PNG picture (*.png)</source>
-        <translation>График в рисунок PNG (*.png)</translation>
+        <source>Plot for a slide, picture (*.png)</source>
+        <translation>График для слайда, рисунок (*.png)</translation>
+    </message>
+    <message>
+        <source>Could not save the numbers to %1: %2.</source>
+        <translation>Не удалось сохранить данные в файл %1: %2.</translation>
+    </message>
+    <message>
+        <source>Could not save the lesson to %1: %2.</source>
+        <translation>Не удалось сохранить урок в файл %1: %2.</translation>
+    </message>
+    <message>
+        <source>Could not save the plot to %1: %2.</source>
+        <translation>Не удалось сохранить график в файл %1: %2.</translation>
+    </message>
+    <message>
+        <source>measured</source>
+        <translation>измерено</translation>
+    </message>
+    <message>
+        <source>expected</source>
+        <translation>ожидается</translation>
+    </message>
+    <message>
+        <source>Could not save the field picture to %1: %2.</source>
+        <translation>Не удалось сохранить изображение поля в файл %1: %2.</translation>
     </message>
 </context>
 </TS>

@@ -57,7 +57,8 @@ public:
     QByteArray toJson() const;
     // The lesson, or nothing and in *error what is wrong, the field first.
     static std::optional<Lesson> fromJson(const QByteArray &text, QString *error);
-    // As fromJson, also telling a file that is missing, a folder, unreadable or far too large.
+    // As fromJson, also telling a file that is missing, unreadable, far too large or not a
+    // regular file (a folder, a named pipe, a device), which is never waited for.
     static std::optional<Lesson> read(const QString &fileName, QString *error);
 };
 

@@ -1,8 +1,9 @@
 #include "lesson.h"
 #include "lessonformat.h"
+#include "regularfile.h"
+#include "showntext.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,10 +14,8 @@
 
 namespace {
 // Far beyond any lesson (500 electrons take about 35 KB, 1000 results about 700 KB), and read no
-// further: a device that
-// never ends, such as /dev/zero, is refused rather than waited for.
+// further.
 constexpr qint64 largestFile = 4 << 20;
-constexpr int longestValueShown = 24;
 
 // A value as the error line shows it.
 QString shown(const QJsonValue &value)
@@ -24,13 +23,8 @@ QString shown(const QJsonValue &value)
     switch (value.type()) {
     case QJsonValue::Double:
         return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
-    case QJsonValue::String: {
-        const QString text = value.toString();
-        return QLatin1Char('"') +
-               (text.size() > longestValueShown ? text.left(longestValueShown) + QChar(0x2026)
-                                                : text) +
-               QLatin1Char('"');
-    }
+    case QJsonValue::String:
+        return QLatin1Char('"') + shownText(value.toString()) + QLatin1Char('"');
     case QJsonValue::Bool:
         return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
     case QJsonValue::Array:
@@ -203,7 +197,7 @@ public:
             return;
         for (const QString &key : object.keys()) {
             if (!taken.contains(key)) {
-                error = Lesson::tr("%1: not a field of a lesson").arg(key);
+                error = Lesson::tr("%1: not a field of a lesson").arg(shownText(key));
                 return;
             }
         }
@@ -249,7 +243,9 @@ std::optional<int> readableMinor(const QJsonObject &object, QString *error)
         return std::nullopt;
     }
     const QJsonValue version = object.value(QLatin1String(LessonFormat::version));
-    static const QRegularExpression majorMinor(QStringLiteral("^(\\d{1,6})\\.(\\d{1,6})$"));
+    // Anchored at the very end: "$" would let a final newline through.
+    static const QRegularExpression majorMinor(
+        QRegularExpression::anchoredPattern(QStringLiteral("(\\d{1,6})\\.(\\d{1,6})")));
     const QRegularExpressionMatch parts = majorMinor.match(version.toString());
     if (!parts.hasMatch()) {
         *error = Lesson::tr("%1: %2 is not %3")
@@ -315,20 +311,17 @@ std::optional<Lesson> Lesson::fromJson(const QByteArray &text, QString *error)
 
 std::optional<Lesson> Lesson::read(const QString &fileName, QString *error)
 {
-    const QFileInfo info(fileName);
-    QFile file(fileName);
-    QString unreadable;
-    if (!info.exists())
-        unreadable = tr("no such file");
-    else if (info.isDir())
-        unreadable = tr("a folder, not a lesson file");
-    else if (!file.open(QIODevice::ReadOnly))
-        unreadable = tr("cannot be read: %1").arg(file.errorString());
-    if (!unreadable.isEmpty()) {
-        *error = unreadable;
+    QFile file;
+    const QString unopened = RegularFile::openToRead(fileName, file);
+    if (!unopened.isEmpty()) {
+        *error = unopened;
         return std::nullopt;
     }
     const QByteArray text = file.read(largestFile + 1);
+    if (file.error() != QFileDevice::NoError) {
+        *error = tr("cannot be read: %1").arg(file.errorString());
+        return std::nullopt;
+    }
     if (text.size() > largestFile) {
         *error = tr("not a lesson: larger than %1 bytes").arg(largestFile);
         return std::nullopt;

@@ -1,4 +1,6 @@
 #include "lesson.h"
+#include "plainmessage.h"
+#include "showntext.h"
 #include "ui_window.h"
 #include "widget.h"
 #include "window.h"
@@ -9,7 +11,6 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QShortcut>
 
@@ -79,9 +80,9 @@ bool Window::openLesson(const QString &fileName)
     QString problem;
     const std::optional<Lesson> lesson = Lesson::read(fileName, &problem);
     if (!lesson) {
-        QMessageBox::warning(this, tr("Open Lesson"),
-                             tr("Could not open the lesson %1:\n%2.")
-                                 .arg(QDir::toNativeSeparators(fileName), problem));
+        warnPlainly(this, tr("Open Lesson"),
+                    tr("Could not open the lesson %1:\n%2.")
+                        .arg(escapedText(QDir::toNativeSeparators(fileName)), problem));
         return false;
     }
     applyLesson(*lesson);

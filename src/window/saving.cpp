@@ -1,21 +1,27 @@
 #include "lesson.h"
+#include "plainmessage.h"
+#include "plotslide.h"
 #include "plottedcurve.h"
+#include "regularfile.h"
+#include "showntext.h"
+#include "ui_window.h"
 #include "widget.h"
 #include "window.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
+#include <QImageWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSettings>
-#include <QTemporaryDir>
-#include <qcustomplot.h>
 
 namespace {
 const QString folderKey = QStringLiteral("saveFolder");
 const QString typeKey = QStringLiteral("saveType");
+const QString lessonSuffix = QStringLiteral("vandrel");
+const QString numbersSuffix = QStringLiteral("csv");
+const QString pdfSuffix = QStringLiteral("pdf");
 
 // Where the last save went, kept across runs; else the working folder.
 QString folderToSaveIn()
@@ -24,37 +30,35 @@ QString folderToSaveIn()
     return QFileInfo(remembered).isDir() ? remembered : QDir::currentPath();
 }
 
-bool hasSuffix(const QString &fileName, const QString &suffix)
+QString suffixOf(const QString &fileName)
 {
-    return QFileInfo(fileName).suffix().compare(suffix, Qt::CaseInsensitive) == 0;
+    return QFileInfo(fileName).suffix().toLower();
 }
 
-bool isNumbersFile(const QString &fileName)
+bool isPictureSuffix(const QString &suffix)
 {
-    return hasSuffix(fileName, QStringLiteral("csv"));
+    return QImageWriter::supportedImageFormats().contains(suffix.toLatin1());
 }
 
-bool isLessonFile(const QString &fileName)
+// A typed suffix of one of the kinds the program writes decides what is written; any other is
+// part of the name.
+bool isOwnSuffix(const QString &suffix)
 {
-    return hasSuffix(fileName, QStringLiteral("vandrel"));
+    return suffix == lessonSuffix || suffix == numbersSuffix || suffix == pdfSuffix ||
+           isPictureSuffix(suffix);
 }
 
-// The plot as QCustomPlot writes it: a PDF of lines and text that stay sharp at any size, or
-// a picture of the pixels the screen shows in the format a suffix names. Read back, so that the
-// caller replaces a file only once all of it is there.
-QByteArray plotFile(QCustomPlot *plot, const QString &suffix)
+// The picture in the format its suffix names, or nothing and why not.
+QByteArray encoded(const QImage &picture, const QString &suffix, QString *problem)
 {
-    const QTemporaryDir folder;
-    if (!folder.isValid())
-        return QByteArray();
-    const QString path = folder.filePath(QStringLiteral("plot.") + suffix);
-    const double ratio = plot->devicePixelRatioF();
-    const bool written = suffix.compare(QStringLiteral("pdf"), Qt::CaseInsensitive) == 0
-                             ? plot->savePdf(path, 0, 0, QCP::epNoCosmetic)
-                             : plot->saveRastered(path, 0, 0, ratio, suffix.toLatin1().constData(),
-                                                  -1, qRound(plot->logicalDpiX() * ratio));
-    QFile file(path);
-    return written && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    QImageWriter writer(&bytes, suffix.toLatin1());
+    if (!writer.write(picture)) {
+        *problem = writer.errorString();
+        return {};
+    }
+    return bytes.data();
 }
 } // namespace
 
@@ -66,8 +70,8 @@ void Window::saveShot()
     const QList<std::pair<QString, QString>> types{
         {QStringLiteral("field"), tr("PNG Images (*.png)")},
         {QStringLiteral("numbers"), tr("CSV Data (*.csv)")},
-        {QStringLiteral("plotPdf"), tr("Plot as PDF (*.pdf)")},
-        {QStringLiteral("plotPicture"), tr("Plot as PNG picture (*.png)")},
+        {QStringLiteral("plotPdf"), tr("Plot for a slide (*.pdf)")},
+        {QStringLiteral("plotPicture"), tr("Plot for a slide, picture (*.png)")},
         {QStringLiteral("lesson"), tr("Lesson (*.vandrel)")}};
     const QString rememberedType = QSettings().value(typeKey).toString();
     QStringList filters;
@@ -84,26 +88,24 @@ void Window::saveShot()
                                             QFileDialog::DontConfirmOverwrite);
         if (name.isEmpty())
             return;
-        // A name typed without a suffix takes the one of the chosen file type.
-        if (QFileInfo(name).suffix().isEmpty())
+        // A name that does not end in a suffix of the program's own gets the chosen type's, as
+        // one without a suffix does: "numbers.txt" saved as CSV is "numbers.txt.csv".
+        if (!isOwnSuffix(suffixOf(name)))
             name += QRegularExpression(QStringLiteral("\\*(\\.\\w+)")).match(filter).captured(1);
-        if (!QFileInfo::exists(name) || agreesToReplace(name))
+        // Only a file is replaced; anything else is refused by the save, without asking.
+        if (!QFileInfo(name).isFile() || agreesToReplace(name))
             break;
     }
     const QString chosenType = types.at(qMax(0, filters.indexOf(filter))).first;
     const Picture picture =
-        chosenType == QLatin1String("plotPicture") ? Picture::Plot : Picture::Field;
-    if (saveTo(name, picture)) {
+        chosenType.startsWith(QLatin1String("plot")) ? Picture::Plot : Picture::Field;
+    const QString problem = saveTo(name, picture);
+    if (problem.isEmpty()) {
         QSettings().setValue(folderKey, QFileInfo(name).absolutePath());
         QSettings().setValue(typeKey, chosenType);
         return;
     }
-    const QString shownName = QDir::toNativeSeparators(name);
-    QMessageBox::warning(
-        this, saveCaption(),
-        isNumbersFile(name)  ? tr("Could not save the numbers to %1.").arg(shownName)
-        : isLessonFile(name) ? tr("Could not save the lesson to %1.").arg(shownName)
-                             : tr("Could not save the picture to %1.").arg(shownName));
+    warnPlainly(this, saveCaption(), problem);
 }
 
 QString Window::lastSaveFolder()
@@ -118,36 +120,34 @@ QString Window::saveCaption()
 
 bool Window::agreesToReplace(const QString &fileName)
 {
-    const QMessageBox::StandardButton answer =
-        QMessageBox::question(this, saveCaption(),
-                              tr("%1 already exists.\nDo you want to replace it?")
-                                  .arg(QDir::toNativeSeparators(QFileInfo(fileName).fileName())),
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    return answer == QMessageBox::Yes;
+    return askPlainly(this, saveCaption(),
+                      tr("%1 already exists.\nDo you want to replace it?")
+                          .arg(escapedText(QFileInfo(fileName).fileName())));
 }
 
-// Written to a temporary file that replaces the old one only when complete, so
-// a failed save leaves nothing half-written under the name.
-bool Window::saveTo(const QString &fileName, Picture picture)
+// What the name and the picture ask for, made whole in memory first; then one checked write.
+QString Window::saveTo(const QString &fileName, Picture picture)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QString suffix = QFileInfo(fileName).suffix();
-    bool written = false;
-    if (isNumbersFile(fileName)) {
-        written = file.write(shownCurve.toCsv()) >= 0;
-    } else if (isLessonFile(fileName)) {
-        written = file.write(lesson().toJson()) >= 0;
-    } else if (picture == Picture::Plot || hasSuffix(fileName, QStringLiteral("pdf"))) {
-        const QByteArray drawn = plotFile(plot, suffix);
-        written = !drawn.isEmpty() && file.write(drawn) >= 0;
+    const QString suffix = suffixOf(fileName);
+    QString failed;
+    QByteArray bytes;
+    QString problem;
+    if (suffix == numbersSuffix) {
+        failed = tr("Could not save the numbers to %1: %2.");
+        bytes = shownCurve.toCsv();
+    } else if (suffix == lessonSuffix) {
+        failed = tr("Could not save the lesson to %1: %2.");
+        bytes = lesson().toJson();
+    } else if (picture == Picture::Plot || suffix == pdfSuffix) {
+        failed = tr("Could not save the plot to %1: %2.");
+        PlotSlide slide(plot, ui->readoutLabel->text(), {tr("measured"), tr("expected")});
+        bytes = suffix == pdfSuffix ? slide.pdf() : encoded(slide.picture(), suffix, &problem);
     } else {
-        written = widget->snapshot().save(&file, suffix.toLatin1().constData());
+        failed = tr("Could not save the field picture to %1: %2.");
+        bytes = encoded(widget->snapshot(), suffix, &problem);
     }
-    if (!written) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    if (problem.isEmpty())
+        problem = RegularFile::save(fileName, bytes);
+    return problem.isEmpty() ? QString()
+                             : failed.arg(escapedText(QDir::toNativeSeparators(fileName)), problem);
 }

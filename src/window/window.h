@@ -42,11 +42,12 @@ public:
     // Only the field and the plot, as large as the window allows; F11 switches too.
     void setLectureView(bool on);
     enum class Picture { Field, Plot };
-    // Writes the plotted numbers to a name ending in ".csv", the plot as a PDF to one ending in
-    // ".pdf" (any case) and the lesson to one ending in ".vandrel", else a picture of the field
-    // or of the plot in the format the suffix names. Returns false, and leaves any file under
-    // the name as it was, when that fails.
-    bool saveTo(const QString &fileName, Picture picture = Picture::Field);
+    // Writes the plotted numbers to a name ending in ".csv", the plot for a slide as a PDF to one
+    // ending in ".pdf" (any case) and the lesson to one ending in ".vandrel", else a picture of
+    // the field or of the plot for a slide in the format the suffix names. When that fails,
+    // returns the message that names what was saved and why it failed, and leaves any file
+    // under the name as it was.
+    QString saveTo(const QString &fileName, Picture picture = Picture::Field);
     // The demonstration as it stands: the form's settings and the first 500 electrons.
     Lesson lesson() const;
     // Sets the lesson's settings and electrons, restarts the statistics, pauses the run and ends

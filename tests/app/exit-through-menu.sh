@@ -6,7 +6,11 @@
 set -u
 program=$1
 . "$(dirname "$0")/../../tools/virtual-screen.sh"
-start_virtual_screen 140
+start_virtual_screen
+# A home of its own, in the screen's temporary folder and removed with it:
+# the program's settings never reach the user's.
+HOME=$virtual_screen_dir XDG_CONFIG_HOME=$virtual_screen_dir/.config
+export HOME XDG_CONFIG_HOME
 
 # A program that never ends is stopped after 20 seconds (status 124).
 timeout 20 "$program" &

@@ -3,6 +3,12 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <csignal>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 class RunnerTest : public QObject
 {
     Q_OBJECT
@@ -38,6 +44,13 @@ private slots:
         QFile bad(folder.filePath("bad.vandrel"));
         QVERIFY(bad.open(QIODevice::WriteOnly));
         bad.write(lesson.toJson());
+        // A named pipe that nobody writes to, and a name and a key that would move the cursor
+        // and clear the terminal.
+        QCOMPARE(mkfifo(QFile::encodeName(folder.filePath("pipe.vandrel")).constData(), 0600), 0);
+        lesson.settings.setValue(SettingKey::Side, 30);
+        QFile control(folder.filePath("new\nline.vandrel"));
+        QVERIFY(control.open(QIODevice::WriteOnly));
+        control.write(lesson.toJson().replace("\"side\"", "\"a\\nb\\u001b[2J\": 1, \"side\""));
     }
     void output_data()
     {
@@ -45,8 +58,13 @@ private slots:
         // A good run: the exact stdout, or its start when no newline ends it.
         // Bad input: the words that stderr must name, the option first.
         QTest::addColumn<QString>("expected");
-        const auto row = [](const char *name, const QString &arguments, const char *expected) {
-            QTest::newRow(name) << arguments << expected;
+        // Where stdout goes: a pipe read to its end, /dev/full, nowhere (closed) or a pipe
+        // without a reader. Where it fails, expected is the line on stderr, none for a reader
+        // that went away.
+        QTest::addColumn<QString>("into");
+        const auto row = [](const char *name, const QString &arguments, const char *expected,
+                            const char *into = "pipe") {
+            QTest::newRow(name) << arguments << expected << into;
         };
         row("unknown option", "--sides 50", "--sides");
         // Straight down from (200, 395) with r = 2, s = 5: the wall at 398 mirrors it, depth 2.
@@ -94,6 +112,16 @@ private slots:
         // Every path retraced after 20 steps out along their true paths.
         row("reversal", "--electrons 200 --motion exact --reverse-after 20 --output reversal",
             "electrons,returned,median_distance,max_distance\n200,200,");
+        row("lesson in a named pipe", "--lesson LESSON/pipe.vandrel",
+            "--lesson LESSON/pipe.vandrel: a named pipe (FIFO), not a regular file");
+        row("control characters on one line", "--lesson LESSON/new\nline.vandrel",
+            "--lesson LESSON/new\\nline.vandrel: a\\nb\\x1b[2J: not a field of a lesson");
+        const QString positions = "--electrons 500 --steps 10 --output positions";
+        row("a full disk", positions,
+            "vandrel-sim: cannot write the output: No space left on device", "/dev/full");
+        row("a closed stdout", positions,
+            "vandrel-sim: cannot write the output: Bad file descriptor", "closed");
+        row("a reader gone", positions, "", "no reader");
         row("expected without room", "--electron-radius 200 --bins 1 --output expected",
             "quantity,value\nfree_area,0\nfree_wall_length,0\nfree_boundary_length,0\n"
             "probability,nan\npressure,nan\ndensity_1,nan\nmean_free_path,nan\nentropy,nan\n");
@@ -103,14 +131,32 @@ private slots:
     {
         QFETCH(QString, arguments);
         QFETCH(QString, expected);
+        QFETCH(QString, into);
         arguments.replace("LESSON", folder.path());
         expected.replace("LESSON", folder.path());
         QProcess runner;
+        if (into == "/dev/full")
+            runner.setStandardOutputFile(into);
+        else if (into == "closed")
+            runner.setChildProcessModifier([] { close(STDOUT_FILENO); });
+        else if (into == "no reader")
+            runner.setChildProcessModifier([] {
+                int ends[2];
+                if (pipe(ends) == 0 && close(ends[0]) == 0)
+                    dup2(ends[1], STDOUT_FILENO);
+            });
         runner.start(VANDREL_SIM, arguments.split(' ', Qt::SkipEmptyParts));
         QVERIFY(runner.waitForFinished(60000));
-        QCOMPARE(runner.exitStatus(), QProcess::NormalExit);
         const QByteArray out = runner.readAllStandardOutput();
         const QByteArray err = runner.readAllStandardError();
+        if (into != "pipe") {
+            const bool gone = expected.isEmpty();
+            QCOMPARE(runner.exitStatus(), gone ? QProcess::CrashExit : QProcess::NormalExit);
+            QCOMPARE(runner.exitCode(), gone ? SIGPIPE : 1);
+            QCOMPARE(err, gone ? QByteArray() : expected.toUtf8() + '\n');
+            return;
+        }
+        QCOMPARE(runner.exitStatus(), QProcess::NormalExit);
         if (expected.startsWith("--")) {
             QCOMPARE(runner.exitCode(), 2);
             QCOMPARE(out, "");
@@ -180,19 +226,46 @@ private slots:
         const QByteArray series = run("--electrons 2 --steps 150000 --output series", said);
         QVERIFY(series.endsWith("\n5000.15," + series.split('\n').at(100000).mid(8) + '\n'));
     }
+    void progressOnTerminal_data()
+    {
+        QTest::addColumn<int>("signal"); // sent once the line shows; 0 lets the run end
+        QTest::newRow("to the end") << 0;
+        QTest::newRow("Ctrl+C") << SIGINT;
+        QTest::newRow("killed") << SIGTERM;
+    }
     // On a terminal the same long run shows percent and time left, and erases the line before
-    // the table. script(1) runs it on a pseudo-terminal and copies what that shows, each newline
-    // as a return and a newline.
+    // the table, or before it ends by a signal that interrupts it. Its stderr is a
+    // pseudo-terminal, which shows each newline as a return and a newline.
     void progressOnTerminal()
     {
-        QProcess script;
-        const QString command = QString("'%1' --steps 40000001 --output expected").arg(VANDREL_SIM);
-        script.start("script", {"--quiet", "--return", "--command", command, "/dev/null"});
-        QVERIFY(script.waitForFinished(60000));
-        QCOMPARE(script.exitCode(), 0);
-        const QByteArray shown = script.readAllStandardOutput();
+        QFETCH(int, signal);
+        const int terminal = posix_openpt(O_RDWR | O_NOCTTY);
+        QVERIFY(terminal >= 0 && grantpt(terminal) == 0 && unlockpt(terminal) == 0);
+        const QByteArray screen = ptsname(terminal);
+        QProcess runner;
+        runner.setChildProcessModifier(
+            [&screen] { dup2(open(screen.constData(), O_RDWR | O_NOCTTY), STDERR_FILENO); });
+        runner.start(VANDREL_SIM, {"--steps", "40000001", "--output", "expected"});
+        QVERIFY(runner.waitForStarted());
+        QByteArray shown;
+        char buffer[256];
+        pollfd reading{terminal, POLLIN, 0};
+        bool sent = false;
+        // Read until the run's end closes the terminal's other side.
+        for (ssize_t got = 1; got > 0 && poll(&reading, 1, 60000) == 1;) {
+            got = read(terminal, buffer, sizeof buffer);
+            shown.append(buffer, qMax<ssize_t>(got, 0));
+            if (signal && !sent && shown.contains("% done, about "))
+                sent = kill(pid_t(runner.processId()), signal) == 0;
+        }
+        close(terminal);
+        QVERIFY(runner.waitForFinished(60000));
         QVERIFY2(shown.contains("% done, about "), shown);
-        QVERIFY2(shown.contains("\r\033[Kquantity,value\r\nfree_area,"), shown);
+        QVERIFY2(shown.endsWith("\r\033[K"), shown);
+        QCOMPARE(runner.exitStatus(), signal ? QProcess::CrashExit : QProcess::NormalExit);
+        QCOMPARE(runner.exitCode(), signal);
+        QCOMPARE(runner.readAllStandardOutput().left(25),
+                 signal ? "" : "quantity,value\nfree_area,");
     }
 };
 

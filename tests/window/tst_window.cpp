@@ -7,7 +7,10 @@
 #include <QtWidgets>
 #include <qcustomplot.h>
 
+#include <csignal>
 #include <memory>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 using Range = QPointF; // lower, upper: compared to within rounding
 
@@ -15,6 +18,26 @@ static Range rangeOf(const QCPAxis *axis)
 {
     return {axis->range().lower, axis->range().upper};
 }
+
+// While it lives, the files this process writes stop growing at the given size, as on a full
+// disk; 0 leaves them unlimited.
+class FileSizeLimit
+{
+    rlimit before;
+
+public:
+    explicit FileSizeLimit(int bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &before);
+        if (bytes == 0)
+            return;
+        signal(SIGXFSZ, SIG_IGN); // a failed write then, rather than the end of the process
+        rlimit limited = before;
+        limited.rlim_cur = rlim_t(bytes);
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &before); }
+};
 
 static QByteArray contents(const QString &path)
 {
@@ -80,10 +103,10 @@ private slots:
     {
         // The remembered save folder goes to a test folder, not the user's settings.
         QStandardPaths::setTestModeEnabled(true);
-        QSettings().clear();
     }
     void init()
     {
+        QSettings().clear(); // no folder or file type remembered from another test
         window = std::make_unique<Window>();
         timer = window->findChild<QTimer *>(QString(), Qt::FindDirectChildrenOnly);
         field = control<Widget>(QString());
@@ -319,53 +342,81 @@ private slots:
     }
     void savedFiles_data()
     {
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("type");  // the file type chosen in the dialog
+        QTest::addColumn<QString>("typed"); // the name typed there
         QTest::addColumn<QString>("mode");
-        QTest::addColumn<Window::Picture>("picture");
-        // What is written: "" when the save fails, "field" or "plot" for a PNG picture of it,
-        // "%PDF" for a PDF, else the CSV itself.
+        QTest::addColumn<QString>("saved"); // the name written to, where an old file stood
+        // What is written: "field" or "plot" for a picture of it, "%PDF" for a PDF, "lesson",
+        // else the CSV itself; nothing when the save fails.
         QTest::addColumn<QByteArray>("written");
-        const Window::Picture field = Window::Picture::Field;
+        QTest::addColumn<QString>("told");  // the message of a failed save, %1 the file's path
+        QTest::addColumn<bool>("pipe");     // a named pipe stands under the name, not a file
+        QTest::addColumn<int>("sizeLimit"); // bytes a file may take, as if the disk were full
+        const auto row = [](const char *name, const char *type, const char *typed, const char *mode,
+                            const char *saved, const QByteArray &written, const char *told = "",
+                            bool pipe = false, int sizeLimit = 0) {
+            QTest::newRow(name) << type << typed << mode << saved << written << told << pipe
+                                << sizeLimit;
+        };
+        const char *field = "PNG Images (*.png)";
+        const char *numbers = "CSV Data (*.csv)";
+        const char *plotPdf = "Plot for a slide (*.pdf)";
+        const char *plotPicture = "Plot for a slide, picture (*.png)";
+        const char *lesson = "Lesson (*.vandrel)";
+        row("field", field, "shot.png", "Probability", "shot.png", "field");
+        row("no picture format: the type's suffix", field, "shot.xyz", "Probability",
+            "shot.xyz.png", "field");
+        row("the suffix's picture format", field, "shot.BMP", "Probability", "shot.BMP", "field");
+        row("PDF by the suffix", field, "plot.PDF", "Pressure", "plot.PDF", "%PDF");
+        row("plot picture", plotPicture, "plot", "Density", "plot.png", "plot");
+        row("picture suffix, plot type", plotPdf, "slide.png", "Density", "slide.png", "plot");
         // Two movers in strips 1 and 2 of 3 after 8 ticks, samples at ticks 1, 5 to 8.
-        QTest::newRow("picture") << "shot.png"
-                                 << "Probability" << field << QByteArray("field");
-        QTest::newRow("unknown format") << "shot.xyz"
-                                        << "Probability" << field << QByteArray();
-        QTest::newRow("plot as PDF by the name") << "plot.PDF"
-                                                 << "Pressure" << field << QByteArray("%PDF");
-        QTest::newRow("plot as a picture")
-            << "plot.png"
-            << "Density" << Window::Picture::Plot << QByteArray("plot");
-        QTest::newRow("probability") << "p.CSV"
-                                     << "Probability" << field
-                                     << QByteArray("t,probability,expected\n"
-                                                   "0.05,0.5,0.3272361181093347\n"
-                                                   "0.25,0.5,0.3272361181093347\n"
-                                                   "0.3,0.5,0.3272361181093347\n"
-                                                   "0.35,0.5,0.3272361181093347\n"
-                                                   "0.4,0.5,0.3272361181093347\n");
-        QTest::newRow("density") << "d.csv"
-                                 << "Density" << field
-                                 << QByteArray("strip,density,expected\n"
-                                               "1,0.5,0.3272361181093347\n"
-                                               "2,0.5,0.34150450857394177\n"
-                                               "3,0,0.33125937331672345\n");
+        row("probability", numbers, "p.CSV", "Probability", "p.CSV",
+            "t,probability,expected\n"
+            "0.05,0.5,0.3272361181093347\n"
+            "0.25,0.5,0.3272361181093347\n"
+            "0.3,0.5,0.3272361181093347\n"
+            "0.35,0.5,0.3272361181093347\n"
+            "0.4,0.5,0.3272361181093347\n");
+        row("density, a suffix not the type's", numbers, "d.txt", "Density", "d.txt.csv",
+            "strip,density,expected\n"
+            "1,0.5,0.3272361181093347\n"
+            "2,0.5,0.34150450857394177\n"
+            "3,0,0.33125937331672345\n");
+        row("lesson by the suffix", numbers, "gap.vandrel", "Probability", "gap.vandrel", "lesson");
+        row("lesson, a suffix not the type's", lesson, "gap.json", "Probability",
+            "gap.json.vandrel", "lesson");
+        row("lesson onto a full disk", lesson, "full", "Probability", "full.vandrel", "",
+            "Could not save the lesson to %1: File too large.", false, 64);
+        row("PDF onto a full disk", plotPdf, "full", "Pressure", "full.pdf", "",
+            "Could not save the plot to %1: File too large.", false, 4096);
+        row("onto a named pipe", numbers, "pipe.csv", "Probability", "pipe.csv", "",
+            "Could not save the numbers to %1: a named pipe (FIFO), not a regular file.", true);
     }
     // Pictures of the field, trail preview included, at its own size in the lecture view too; the
-    // plot as the screen shows it; the plotted numbers with their reference as CSV. A failed save
-    // leaves what stood under the name as it was.
+    // plot for a 16:9 slide whatever the window's size; the plotted numbers with their reference
+    // as CSV; the lesson. A typed suffix of the program's decides what is written, another name
+    // gets the chosen type's suffix, and the question before replacing names the final name. A
+    // failed save says what and why, and leaves what stood under the name as it was.
     void savedFiles()
     {
-        QFETCH(QString, name);
+        QFETCH(QString, type);
+        QFETCH(QString, typed);
         QFETCH(QString, mode);
-        QFETCH(Window::Picture, picture);
+        QFETCH(QString, saved);
         QFETCH(QByteArray, written);
+        QFETCH(QString, told);
+        QFETCH(bool, pipe);
+        QFETCH(int, sizeLimit);
         QTemporaryDir folder;
-        const QString path = folder.filePath(name);
-        QFile old(path);
-        old.open(QIODevice::WriteOnly);
-        old.write("old");
-        old.close();
+        const QString path = folder.filePath(saved);
+        if (pipe) {
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else {
+            QFile old(path);
+            old.open(QIODevice::WriteOnly);
+            old.write("old");
+        }
         placeMovers(3, {100, 200});
         check("plot" + mode + "Button", true);
         check("expectedCheckBox", true);
@@ -375,17 +426,56 @@ private slots:
         window->show();
         window->setLectureView(true);
         QVERIFY(QTest::qWaitForWindowExposed(window.get()) && field->width() > 400);
-        QCOMPARE(window->saveTo(path, picture), !written.isEmpty());
-        if (written.isEmpty()) {
+        QStringList messages;
+        bool plain = true;
+        QTimer answering;
+        connect(&answering, &QTimer::timeout, this, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *message = qobject_cast<QMessageBox *>(modal)) {
+                messages << message->text();
+                plain = plain && message->textFormat() == Qt::PlainText;
+                message->done(QMessageBox::Yes);
+            } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+                dialog->selectNameFilter(type);
+                dialog->selectFile(folder.filePath(typed));
+                static_cast<QDialog *>(dialog)->accept();
+            }
+        });
+        answering.start(0);
+        {
+            const FileSizeLimit disk(sizeLimit);
+            window->saveShot();
+        }
+        QStringList expectedMessages;
+        if (!pipe)
+            expectedMessages << saved + " already exists.\nDo you want to replace it?";
+        if (!told.isEmpty())
+            expectedMessages << told.arg(QDir::toNativeSeparators(path));
+        QCOMPARE(messages, expectedMessages);
+        QVERIFY(plain);
+        // No temporary file left behind.
+        QCOMPARE(
+            QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+            QStringList(saved));
+        if (pipe) {
+            QVERIFY(!QFileInfo(path).isFile());
+        } else if (written.isEmpty()) {
             QCOMPARE(contents(path), "old");
         } else if (written == "%PDF") {
-            QVERIFY(contents(path).startsWith("%PDF-"));
+            const QByteArray pdf = contents(path);
+            QVERIFY(pdf.startsWith("%PDF-"));
+            const QRegularExpression slide(R"(/MediaBox \[0 0 960(\.0*)? 540(\.0*)?\])");
+            QVERIFY(slide.match(QString::fromLatin1(pdf)).hasMatch());
         } else if (written == "plot") {
-            QCOMPARE(QImage(path, "png").size(), plot()->size());
+            QCOMPARE(QImageReader(path).format(), "png");
+            QCOMPARE(QImage(path).size(), QSize(1920, 1080));
+        } else if (written == "lesson") {
+            QCOMPARE(contents(path), window->lesson().toJson());
         } else if (written != "field") {
             QCOMPARE(contents(path), written);
         } else {
-            const QImage shot(path, "png");
+            QCOMPARE(QImageReader(path).format(), QFileInfo(path).suffix().toLower());
+            const QImage shot(path);
             QCOMPARE(shot.size(), QSize(400, 400));
             QCOMPARE(shot.pixelColor(100, 160), QColor(Qt::red)); // an electron
             QVERIFY(qGray(shot.pixel(100, 150)) < 128);           // a trail dot ahead
@@ -398,7 +488,7 @@ private slots:
     {
         QTemporaryDir folder;
         const QString numbers = folder.filePath("numbers.csv");
-        QVERIFY(window->saveTo(numbers));
+        QCOMPARE(window->saveTo(numbers), QString());
         tick(1);
         QVERIFY(shownActive());
         QStringList chosenNames{folder.filePath("numbers"), folder.filePath("other"),
@@ -427,7 +517,8 @@ private slots:
         QCOMPARE(met, QStringList({"Save Shot, PNG Images (*.png)",
                                    "numbers.csv already exists.\nDo you want to replace it?",
                                    "Save Shot, CSV Data (*.csv)", "Save Shot, CSV Data (*.csv)",
-                                   "Could not save the numbers to " + failed + "."}));
+                                   "Could not save the numbers to " + failed +
+                                       ": No such file or directory."}));
         QCOMPARE(contents(numbers), "t,probability\n");
         QCOMPARE(openedIn, folder.path());
     }
@@ -495,7 +586,7 @@ private slots:
     }
     void badLessons_data()
     {
-        QTest::addColumn<QByteArray>("text"); // or <missing>, <folder>
+        QTest::addColumn<QByteArray>("text"); // or <missing>, <folder>, <pipe>, <loop>, <device>
         QTest::addColumn<QString>("told");    // empty: the lesson opens
         Lesson lesson;
         lesson.electrons = {{QPointF(200.5, 395), -1.5707963267948966}};
@@ -508,7 +599,10 @@ private slots:
             QTest::newRow(name) << text << QString::fromUtf8(told);
         };
         row("missing file", "<missing>", "no such file");
-        row("folder", "<folder>", "a folder, not a lesson file");
+        row("folder", "<folder>", "a folder, not a regular file");
+        row("named pipe", "<pipe>", "a named pipe (FIFO), not a regular file");
+        row("device", "<device>", "a device, not a regular file");
+        row("loop of links", "<loop>", "a loop of symbolic links");
         row("empty", "\n", "not a lesson: the file is empty");
         row("cut short", good.left(good.size() / 2),
             "not a lesson: unterminated object at character 204");
@@ -517,6 +611,8 @@ private slots:
             "format: \"vandrel-lecture\" is not \"vandrel-lesson\"");
         row("newer major version", changed("\"1.0\"", "\"2.0\""),
             "version: \"2.0\" is not a version this program reads; it reads 1.x");
+        row("version and a newline", changed("\"1.0\"", "\"1.0\\n\""),
+            "version: \"1.0\\n\" is not a version such as \"1.1\"");
         row("text for a number", changed("\"side\": 50", "\"side\": \"50\""),
             "side: \"50\" is not an integer from 5 to 400");
         row("fraction for an integer", changed("\"bins\": 3", "\"bins\": 2.5"),
@@ -536,6 +632,14 @@ private slots:
             "showExpected: missing");
         row("unknown setting", changed("\"side\": 50,", "\"side\": 50, \"sid\": 5,"),
             "sid: not a field of a lesson");
+        // Quoted as plain text, escaped, cut to 40 characters.
+        row("markup in a key",
+            changed("\"side\": 50,",
+                    "\"side\": 50, \"<a href=\\\"https://example.com/\\\">click here</a>\": 5,"),
+            "<a href=\"https://example.com/\">click her…: not a field of a lesson");
+        row("control characters in a key",
+            changed("\"side\": 50,", "\"side\": 50, \"a\\nb\\u001b[2Jc\\u202ed\": 5,"),
+            "a\\nb\\x1b[2Jc\\u202ed: not a field of a lesson");
         row("off the field", changed("200.5", "400.5"),
             "electrons[0].x: 400.5 is not a number from 0 to 400");
         row("not a number", changed("395", "\"nan\""),
@@ -558,9 +662,15 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(QString, told);
         QTemporaryDir folder;
-        QString path = folder.filePath("bad.vandrel");
+        QString path = folder.filePath("<b>bad.vandrel");
         if (text == "<folder>") {
             path = folder.path();
+        } else if (text == "<device>") {
+            path = "/dev/zero";
+        } else if (text == "<pipe>") {
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (text == "<loop>") {
+            QVERIFY(QFile::link(path, path));
         } else if (text != "<missing>") {
             QFile file(path);
             file.open(QIODevice::WriteOnly);
@@ -571,15 +681,18 @@ private slots:
         click("togglePlayButton");
         const QByteArray before = window->lesson().toJson();
         QStringList messages;
+        bool plain = true;
         QTimer answering;
         connect(&answering, &QTimer::timeout, this, [&] {
             if (auto *message = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
                 messages << message->text();
+                plain = plain && message->textFormat() == Qt::PlainText;
                 message->accept();
             }
         });
         answering.start(0);
         QCOMPARE(window->openLesson(path), told.isEmpty());
+        QVERIFY(plain);
         if (told.isEmpty()) {
             QCOMPARE(model().electronPositions(), QVector<QPointF>{QPointF(200.5, 395)});
             return;
