@@ -164,7 +164,6 @@ struct GasModel::Course
 {
     double s;         // the step's length
     double qPerPixel; // what each pixel of path adds to the strip accumulators
-    bool recording;   // not a preview
     double left;
     double right;
     double top;
@@ -183,7 +182,6 @@ void GasModel::stepExactly(double s, double qPerPixel)
     const double reach = atomR + electronR;
     const Course course{s,
                         qPerPixel,
-                        !previewing,
                         r,
                         width - r,
                         r,
@@ -211,7 +209,7 @@ void GasModel::flyExactly(int electron, QPointF &position, double angle, const C
     double y = position.y();
     // The path flown within one strip is summed leg by leg and handed to the strip when the
     // electron leaves it or the step ends: most steps stay in one strip.
-    int strip = course.recording ? stripOf(x) : -1;
+    int strip = stripOf(x);
     double stripLeft = binWidth * strip;
     double stripRight = binWidth * (strip + 1);
     double pathInStrip = 0.0;
@@ -220,8 +218,6 @@ void GasModel::flyExactly(int electron, QPointF &position, double angle, const C
             pathInStrip += path;
             return;
         }
-        if (!course.recording)
-            return;
         addToStrip(electron, strip, course.qPerPixel * pathInStrip, pathInStrip);
         accumulateMove(electron, x0, x1, course.qPerPixel * path, path);
         pathInStrip = 0.0;
@@ -231,8 +227,6 @@ void GasModel::flyExactly(int electron, QPointF &position, double angle, const C
     };
     StepRecord record;
     const auto finish = [&] {
-        if (!course.recording)
-            return;
         addToStrip(electron, strip, course.qPerPixel * pathInStrip, pathInStrip);
         wallDepthSum += record.wallDepth;
         recordStep(electron, course.s, record);

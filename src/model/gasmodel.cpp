@@ -140,29 +140,6 @@ const QVector<double> &GasModel::electronDirections() const
     return directions;
 }
 
-void GasModel::setPreviewing(bool b)
-{
-    previewing = b;
-}
-
-void GasModel::saveState()
-{
-    savedPositions = positions;
-    savedDirections = directions;
-    savedHeadings = headings;
-    savedHeadingAngles = headingAngles;
-}
-
-// A preview changes no totals: only the motion's state comes back.
-void GasModel::restoreState()
-{
-    positions = savedPositions;
-    directions = savedDirections;
-    headings = savedHeadings;
-    headingAngles = savedHeadingAngles;
-    directionsBehind = true;
-}
-
 void GasModel::clearStatistics()
 {
     timeSeries.clear();

@@ -16,9 +16,6 @@
 #include <optional>
 #include <vector>
 
-class QPainter;
-class QPaintEvent;
-
 // The Vandrel gas: light discs ("electrons") flying in straight lines through a
 // square lattice of fixed hard discs ("atoms") inside a walled field, plus the
 // statistics measured from their motion. Coordinates are the field view's
@@ -28,8 +25,10 @@ class GasModel
 {
 public:
     GasModel();
-    GasModel(const GasModel &) = delete;
-    GasModel &operator=(const GasModel &) = delete;
+    // A copy moves on as the model would, apart from it: the trail preview steps one to show the
+    // next seconds of paths.
+    GasModel(const GasModel &) = default;
+    GasModel &operator=(const GasModel &) = default;
 
     // Parameters. Values are stored unchecked; the settings form bounds them.
     void setSize(int w, int h);
@@ -78,11 +77,6 @@ public:
     void seedRandom(unsigned seed);
     // A whole number of degrees, 0 ... 359, from that sequence.
     double randomDirection();
-
-    // Trail preview support.
-    void setPreviewing(bool b);
-    void saveState();
-    void restoreState();
 
     // How a step moves the electrons. Stepwise: to the end of the step first, then mirrored in
     // the walls crossed and bounced off at most one atom within reach of the end point.
@@ -140,10 +134,6 @@ public:
     // started in: the values then hold only on average over placements.
     bool electronsKeptInPockets() const;
 
-    // Draws the field, or during a trail preview one dot per electron. Defined with the drawing
-    // code (src/view), so that the physics needs no Qt GUI library.
-    void paint(QPainter *painter, QPaintEvent *event) const;
-
     // The values the plotted statistics approach for electrons spread evenly
     // over the free space with evenly spread directions: the free area, its
     // length along the walls, the selected strip's share, the wall pressure at
@@ -173,7 +163,6 @@ public:
     int stripCount() const { return binsNumber; }
     int selectedStrip() const { return binIndex; }
     double stripWidth() const { return binWidth; }
-    bool isPreviewing() const { return previewing; }
     const QVector<QPointF> &electronPositions() const { return positions; }
     const QVector<double> &electronDirections() const;
     int latticeOriginX() const { return originX; }
@@ -264,11 +253,6 @@ private:
     std::vector<double> headingAngles;
     mutable bool directionsBehind = false;
     QVector<QPointF> positions;
-    QVector<double> savedDirections;
-    std::vector<QPointF> savedHeadings;
-    std::vector<double> savedHeadingAngles;
-    QVector<QPointF> savedPositions;
-    bool previewing = false;
     bool showBins = false;
     int binsNumber = 0;
     int binIndex = 0;

@@ -69,8 +69,6 @@ void GasModel::step(int ms)
         for (int i = 0; i < count; ++i)
             stepAlongSteps(i, centres[i], angles[i], s, q);
     }
-    if (previewing)
-        return;
     elapsed += s;
     noteStepForReturn();
     takeSampleIfDue();
@@ -99,10 +97,8 @@ void GasModel::stepAlongSteps(int electron, QPointF &position, double &angle, do
         record.contacts += returnWithinWallLines(next, a, record.wallDepth);
     angle = a;
     position = next;
-    if (!previewing) {
-        accumulateMove(electron, previous.x(), next.x(), q, s);
-        recordStep(electron, s, record);
-    }
+    accumulateMove(electron, previous.x(), next.x(), q, s);
+    recordStep(electron, s, record);
 }
 
 // Mirrors the centre in the line at distance r inside each wall it crossed, so
@@ -146,8 +142,7 @@ int GasModel::reflectFromWalls(QPointF &p, double &a, double &depth)
     keepWithinField(p.rx(), r, width);
     keepWithinField(p.ry(), r, height);
 
-    if (!previewing)
-        wallDepthSum += passDepth;
+    wallDepthSum += passDepth;
     depth += passDepth;
     return walls;
 }
@@ -167,8 +162,7 @@ int GasModel::returnWithinWallLines(QPointF &p, double &a, double &depth)
     const int endMirrors = foldBetween(p.ry(), r, height - r, foldDepth);
     if (endMirrors % 2 == 1)
         a = twoPi - a;
-    if (!previewing)
-        wallDepthSum += foldDepth;
+    wallDepthSum += foldDepth;
     depth += foldDepth;
     return sideMirrors + endMirrors;
 }

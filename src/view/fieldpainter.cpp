@@ -60,22 +60,6 @@ QRectF discAbout(const QPointF &centre, double radius)
 
 void FieldPainter::paint(const GasModel &model, QPainter *painter, const QRect &repainted)
 {
-    if (model.isPreviewing())
-        paintTrailDots(model, painter);
-    else
-        paintField(model, painter, repainted);
-}
-
-// One painter serves every model: its caches are keyed by all they show, and all painting
-// happens on the one GUI thread.
-void GasModel::paint(QPainter *painter, QPaintEvent *event) const
-{
-    static FieldPainter shared;
-    shared.paint(*this, painter, event->rect());
-}
-
-void FieldPainter::paintField(const GasModel &model, QPainter *painter, const QRect &repainted)
-{
     // An electron whose disc covers the whole field hides all that was drawn
     // before it, so the picture starts with the last such electron.
     const int firstShown = lastElectronCoveringField(model);

@@ -13,22 +13,20 @@ class QRect;
 struct DevicePlacement;
 
 // Draws a gas model: the white field with the selected strip and its separators, the black
-// atoms and the red electrons, or during a trail preview a black dot at each electron. The
-// picture's costly parts are kept between paints, keyed by everything they show, so one
-// painter serves any model.
+// atoms and the red electrons; for the trail preview a black dot at each electron. The
+// picture's costly parts are kept between paints, keyed by everything they show.
 class FieldPainter
 {
 public:
     void paint(const GasModel &model, QPainter *painter, const QRect &repainted);
+    void paintTrailDots(const GasModel &model, QPainter *painter);
 
 private:
-    void paintField(const GasModel &model, QPainter *painter, const QRect &repainted);
     int lastElectronCoveringField(const GasModel &model) const;
     void paintStrips(const GasModel &model, QPainter *painter) const;
     void paintAtoms(const GasModel &model, QPainter *painter, const QRect &pixels) const;
     const QImage &staticLayer(const GasModel &model, const QPen &pen,
                               const DevicePlacement &placement);
-    void paintTrailDots(const GasModel &model, QPainter *painter);
 
     const QBrush backgroundBrush{Qt::white, Qt::SolidPattern};
     const QBrush trailBrush{Qt::black, Qt::SolidPattern};

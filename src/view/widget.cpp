@@ -173,24 +173,22 @@ void Widget::paintEvent(QPaintEvent *event)
     painter.setRenderHint(QPainter::Antialiasing, true);
     if (scale != 1.0)
         painter.scale(scale, scale);
-    // The model draws in its own pixels, and so is told what to repaint in them.
+    // The model is drawn in its own pixels, so what to repaint is told in them.
     const QRectF repainted = QRectF(event->rect());
-    QPaintEvent inModel(
-        QRectF(repainted.topLeft() / scale, repainted.size() / scale).toAlignedRect());
-    model->paint(&painter, &inModel);
+    const QRect inModel =
+        QRectF(repainted.topLeft() / scale, repainted.size() / scale).toAlignedRect();
+    fieldPainter.paint(*model, &painter, inModel);
     if (pressPoint.x() >= 0)
         painter.drawLine(QLineF(QPointF(pressPoint) / scale, QPointF(dragPoint) / scale));
     if (trace) {
-        // Show where every electron will be after each of the next ticks,
-        // then put the model back exactly as it was.
-        model->saveState();
-        model->setPreviewing(true);
+        // Where every electron will be after each of the next ticks: a copy of the model moves
+        // on as the model would, measuring nothing that anyone reads.
+        GasModel preview = *model;
+        preview.clearStatistics();
         for (int i = 0; i < previewTicks; ++i) {
-            model->step(tickMs);
-            model->paint(&painter, &inModel);
+            preview.step(tickMs);
+            fieldPainter.paintTrailDots(preview, &painter);
         }
-        model->setPreviewing(false);
-        model->restoreState();
     }
     painter.end();
     // At a whole device pixel ratio the field covers each of its device

@@ -1,6 +1,8 @@
 #ifndef VANDREL_WIDGET_H
 #define VANDREL_WIDGET_H
 
+#include "fieldpainter.h"
+
 #include <QPainter>
 #include <QPoint>
 #include <QWidget>
@@ -54,6 +56,7 @@ private:
     QPoint modelPoint(const QPoint &viewPoint) const;
 
     QPainter painter;
+    FieldPainter fieldPainter;
     GasModel *model;
     QPoint pressPoint{-1, -1};
     QPoint dragPoint{0, 0};
