@@ -35,13 +35,16 @@ Points staircase(const QVector<double> &perStrip)
     return points;
 }
 
-// The reference in the same shape as the data: a level line over the data's
-// time span, or the staircase of the expected strip shares.
-Points referencePoints(const PlottedCurve &curve, const Points &data)
+// The reference in the same shape as the data: the staircase of the expected strip shares, or a
+// level line over the data's time span, and before the first sample over the axis's range.
+Points referencePoints(const PlottedCurve &curve, const Points &data, double level,
+                       const QCPRange &axisRange)
 {
     if (curve.acrossStrips())
         return staircase(curve.expected);
-    return {{data.x.first(), data.x.last()}, {curve.expected.first(), curve.expected.first()}};
+    if (data.x.isEmpty())
+        return {{axisRange.lower, axisRange.upper}, {level, level}};
+    return {{data.x.first(), data.x.last()}, {level, level}};
 }
 
 QPen referencePen()
@@ -132,10 +135,15 @@ void Window::replot()
     else if (shown.range == Range::ValuesWithMargins && anyNumber)
         left = {min - margin, max + margin};
 
-    const bool referenceKnown = std::any_of(shownCurve.expected.begin(), shownCurve.expected.end(),
+    // The line is there as soon as it is asked for, before anything is measured: an opened lesson
+    // shows the plot its settings give.
+    const double level = shown.expected(model, ui->binIndexBox->value() - 1);
+    const Points reference = ui->expectedCheckBox->isChecked()
+                                 ? referencePoints(shownCurve, data, level, plot->xAxis->range())
+                                 : Points{};
+    const bool referenceKnown = std::any_of(reference.y.begin(), reference.y.end(),
                                             [](double v) { return !std::isnan(v); });
-    if (!data.x.isEmpty() && referenceKnown) {
-        const Points reference = referencePoints(shownCurve, data);
+    if (referenceKnown) {
         QCPGraph *line = plot->addGraph(plot->xAxis, plot->yAxis);
         line->setPen(referencePen());
         line->setData(reference.x, reference.y, true);

@@ -217,18 +217,13 @@ void Window::setExactCollisions(bool on)
     resetStatistics();
 }
 
-// Back to the empty plot of the start, shown at once: an old curve over an
-// emptied field would be a picture of nothing.
+// Back to the ranges of the start and drawn at once, as the settings would draw it before the
+// first sample: an old curve over an emptied field would be a picture of nothing.
 void Window::resetPlot()
 {
-    plot->clearGraphs();
-    shownCurve = PlottedCurve{shownCurve.quantity, {}, {}, {}};
-    plot->xAxis->setLabel(QString());
-    plot->yAxis->setLabel(QString());
     plot->xAxis->setRange(0, 1000);
     plot->yAxis->setRange(0, 1);
-    plot->replot();
-    ui->readoutLabel->clear();
+    replot();
 }
 
 // Escape ends the demonstration, except while a number is being typed: there

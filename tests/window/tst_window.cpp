@@ -310,12 +310,18 @@ private slots:
         control<QSpinBox>("binsBox")->setValue(4);
         QCOMPARE(plot()->graph(0)->data()->size(), 8);
         QCOMPARE(readout(), QString());
-        click("clearButton"); // back to the empty plot of the start
-        QCOMPARE(redraws.size(), 5);
-        QCOMPARE(plot()->graphCount(), 0);
-        QCOMPARE(plot()->yAxis->label(), QString());
+        // Back to the ranges of the start, the expected line across them until the first sample.
+        check("plotProbabilityButton", true);
+        click("clearButton");
+        QCOMPARE(redraws.size(), 6);
+        QCOMPARE(plot()->graph(0)->data()->size(), 0);
+        QCOMPARE(plot()->yAxis->label(), "probability");
         QCOMPARE(rangeOf(plot()->xAxis), Range(0, 1000));
         QCOMPARE(rangeOf(plot()->yAxis), Range(0, 1));
+        const auto line = plot()->graph(1)->data();
+        QCOMPARE(line->size(), 2);
+        QCOMPARE(Range(line->at(0)->key, line->at(1)->key), Range(0, 1000));
+        QCOMPARE(line->at(0)->value, model().expectedProbability());
     }
     void savedFiles_data()
     {
@@ -473,6 +479,8 @@ private slots:
         check("trailModeCheckBox", true);
         QTest::keyClick(field, Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(window->lesson().toJson(), saved);
+        QCOMPARE(plot()->yAxis->label(), "density"); // drawn as its settings draw it
+        QCOMPARE(plot()->graphCount(), 2);
         QCOMPARE(state(), "stopped Play");
         QVERIFY(!control<QCheckBox>("trailModeCheckBox")->isChecked());
         QVERIFY(model().timeData().isEmpty());
