@@ -67,11 +67,16 @@ void LectureView::setOn(bool on)
 // and read-out into the column beside the field.
 void LectureView::enter()
 {
+    focusBefore = window->focusWidget();
     hiddenBefore.clear();
     for (QWidget *widget : hiddenControls()) {
         hiddenBefore << widget->isHidden();
         widget->hide();
     }
+    // A box hidden with the focus would hand it to the next control, where Space or Escape
+    // would not do what the room expects: the field takes it, as a click on it does.
+    if (!window->focusWidget() || !window->focusWidget()->isVisible())
+        field->setFocus();
 
     QGridLayout *grid = ui->gridLayout_4;
     const QPoint radioCell = cellOf(grid, ui->settingsBox);
@@ -153,6 +158,9 @@ void LectureView::leave()
     const QList<QWidget *> hidden = hiddenControls();
     for (int i = 0; i < hidden.size(); ++i)
         hidden[i]->setHidden(hiddenBefore.at(i));
+    // Back where the typing was, so that Space goes on typing rather than starting the run.
+    if (focusBefore)
+        focusBefore->setFocus();
 }
 
 // What the room need not see: the way back to the menu, saving and opening, and the settings.

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QSize>
 #include <QSizePolicy>
 
@@ -29,6 +30,7 @@ public:
     LectureView(QMainWindow *window, Ui::Window *ui, Widget *field, QCustomPlot *plot);
 
     void setOn(bool on);
+    bool isOn() const { return on; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -56,6 +58,7 @@ private:
     int readoutMinimumHeight = 0;
     bool readoutWrapped = false;
     QList<bool> hiddenBefore;
+    QPointer<QWidget> focusBefore;
     int radioIndex = 0;
     int radioStretch = 0;
     int plotIndex = 0;

@@ -227,7 +227,8 @@ void Window::resetPlot()
 }
 
 // Escape ends the demonstration, except while a number is being typed: there
-// it only drops the typing, so a teacher undoing a slip keeps the lesson.
+// it only drops the typing, so a teacher undoing a slip keeps the lesson. In
+// the lecture view it leaves the lecture view, as it leaves any full-screen view.
 void Window::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() != Qt::Key_Escape) {
@@ -238,6 +239,10 @@ void Window::keyPressEvent(QKeyEvent *event)
         // Setting the value it holds puts its text back and drops the pending one.
         box->setProperty("value", box->property("value"));
         widget->setFocus();
+        return;
+    }
+    if (lectureView->isOn()) {
+        lectureView->setOn(false);
         return;
     }
     close();
@@ -281,8 +286,10 @@ void Window::followLocale()
 // box with the focus keeps its Space, as it sees the key before any shortcut.
 void Window::addShortcuts()
 {
-    // A click on the field takes the focus from a box, so that Space plays again.
+    // A click on the field takes the focus from a box, so that Space plays again; the field
+    // has it from the start, not the first box.
     widget->setFocusPolicy(Qt::ClickFocus);
+    widget->setFocus();
     auto *playKey = new QShortcut(Qt::Key_Space, this);
     playKey->setAutoRepeat(false); // a held key toggles once
     connect(playKey, &QShortcut::activated, ui->togglePlayButton, &QAbstractButton::click);

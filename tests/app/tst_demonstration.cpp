@@ -193,14 +193,17 @@ private slots:
         QCOMPARE(window.gasModel().number(), 20);
     }
     // F11 shows the field at least 500 pixels tall from a 1024 x 768 projector up, the plot
-    // beside it; a click places an electron on the model pixel it shows. F11 again brings back
-    // every control where it was, as large and in the same type.
+    // beside it; a click places an electron on the model pixel it shows. Escape leaves it and
+    // brings back every control where it was, as large and in the same type, and the keyboard
+    // to the box that had it.
     void lectureView()
     {
         Window window;
         window.showFullScreen();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         const QStringList usual = layoutOf(&window);
+        auto *sideBox = window.findChild<QSpinBox *>("sideBox");
+        sideBox->setFocus();
         QTest::keyClick(&window, Qt::Key_F11);
         auto *field = window.findChild<Widget *>();
         const QWidget *plot = window.findChild<QCustomPlot *>();
@@ -211,8 +214,10 @@ private slots:
         QTest::mouseClick(field, Qt::LeftButton, {},
                           QPoint(qRound(100 * scale), qRound(201 * scale)));
         QCOMPARE(window.gasModel().electronPositions(), QVector<QPointF>{QPointF(100, 201)});
-        QTest::keyClick(&window, Qt::Key_F11);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(window.isVisible());
         QCOMPARE(layoutOf(&window), usual);
+        QCOMPARE(QApplication::focusWidget(), sideBox);
     }
     void languageAtStart_data()
     {
