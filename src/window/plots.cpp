@@ -59,13 +59,15 @@ struct ValueRange
 };
 
 // Widens the range just enough for the values it must show, keeping the same
-// margin beyond them; values that are not numbers widen nothing.
-ValueRange widenedToShow(ValueRange range, const QVector<double> &values)
+// margin beyond them; values that are not numbers widen nothing. A range taken
+// from the data also widens for a value on its edge, where the frame would
+// hide the line.
+ValueRange widenedToShow(ValueRange range, const QVector<double> &values, bool alsoOnEdge)
 {
     const auto [lowest, highest] = std::minmax_element(values.begin(), values.end());
-    if (*highest > range.upper)
+    if (*highest > range.upper || (alsoOnEdge && *highest == range.upper))
         range.upper = *highest + (*highest - range.lower) * marginFactor;
-    if (*lowest < range.lower)
+    if (*lowest < range.lower || (alsoOnEdge && *lowest == range.lower))
         range.lower = *lowest - (range.upper - *lowest) * marginFactor;
     return range;
 }
@@ -114,6 +116,7 @@ void Window::replot()
 
     // Time and strip edges both grow along the series: no sorting needed.
     plot->addGraph(plot->xAxis, plot->yAxis);
+    plot->graph(0)->setName(tr("measured"));
     plot->graph(0)->setData(data.x, data.y, true);
     if (!data.x.isEmpty())
         plot->xAxis->setRange(data.x.first(), data.x.last());
@@ -146,8 +149,9 @@ void Window::replot()
     if (referenceKnown) {
         QCPGraph *line = plot->addGraph(plot->xAxis, plot->yAxis);
         line->setPen(referencePen());
+        line->setName(tr("expected"));
         line->setData(reference.x, reference.y, true);
-        left = widenedToShow(left, reference.y);
+        left = widenedToShow(left, reference.y, shown.range == Range::ValuesWithMargins);
     }
     plot->yAxis->setRange(left.lower, left.upper);
     plot->replot();

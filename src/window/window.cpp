@@ -13,8 +13,8 @@
 #include <qcustomplot.h>
 
 namespace {
-constexpr int tickMs = 50;
 constexpr int minimumWindowHeight = 600;
+constexpr int minimumPlotHeight = 150;
 } // namespace
 
 Window::Window(QWidget *parent) : QMainWindow(parent), ui(new Ui::Window)
@@ -54,11 +54,12 @@ Window::Window(QWidget *parent) : QMainWindow(parent), ui(new Ui::Window)
 
     pushInitialValues();
 
-    // The read-out keeps two lines while empty, so the plot does not jump when it fills; a
-    // longer one wraps.
+    // The read-out keeps its line while empty, so the plot does not jump when it fills; a
+    // longer one wraps. Lower than this, a plot crowds its ticks and cuts its label.
     ui->readoutLabel->setWordWrap(true);
-    ui->readoutLabel->setMinimumHeight(2 * ui->readoutLabel->fontMetrics().lineSpacing());
+    ui->readoutLabel->setMinimumHeight(ui->readoutLabel->fontMetrics().lineSpacing());
     ui->readoutLabel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
+    plot->setMinimumHeight(minimumPlotHeight);
 
     setMinimumHeight(minimumWindowHeight);
     adjustSize();
