@@ -258,7 +258,7 @@ QAbstractSpinBox *Window::spinBoxBeingEdited() const
     return nullptr;
 }
 
-// Texts and numbers only: the form's values, the timer and the plot stay as they are.
+// Texts and numbers only: the form's values, the timer and the measurement stay as they are.
 void Window::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
@@ -266,8 +266,7 @@ void Window::changeEvent(QEvent *event)
         setWindowTitle(tr("Physics"));
         showPlayButtonText();
         followLocale();
-        plot->replot();
-        showReadout(shownCurve);
+        replot(); // the curves' names in the legend and the read-out's numbers too
     }
     QMainWindow::changeEvent(event);
 }

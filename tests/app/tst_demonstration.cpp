@@ -165,6 +165,7 @@ private slots:
         const QRegularExpression englishReadout(
             "^Strip\u00a01:\u00a0\\d+\\.\\d+\u00a0±\u00a0\\d+\\.\\d+$");
         QVERIFY2(englishReadout.match(readout->text()).hasMatch(), qPrintable(readout->text()));
+        QCOMPARE(window.findChild<QCustomPlot *>()->graph(0)->name(), "measured");
         QCOMPARE(Language::remembered(), std::optional(Language::Code::English));
         click(menu, "languageButton");
         QCOMPARE(shownTexts(), russian);
