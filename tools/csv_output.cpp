@@ -6,6 +6,8 @@
 #include "results.h"
 #include "run_options.h"
 
+#include <cmath>
+
 namespace {
 // A profile's row name for one strip, counted from 1: density_1.
 std::string stripName(const QuantityDefinition &quantity, int strip)
@@ -97,14 +99,24 @@ std::string expectedRows(const GasModel &model)
                                 int strip) { return row(name, quantity.expected(model, strip)); });
 }
 
+// Each quantity, then the electrons that met only walls: a count, with no error and nothing
+// expected of it, which tells how many lengthen the mean free path.
 std::string summaryRows(const GasModel &model)
 {
-    return rowsPerQuantity(model, [&](const std::string &name, const QuantityDefinition &quantity,
-                                      int strip) {
-        const Measurement measured = quantity.measured(model, strip);
-        return name + ',' + csvNumber(measured.value) + ',' + csvNumber(measured.standardError) +
-               ',' + csvNumber(quantity.expected(model, strip)) + '\n';
-    });
+    const auto row = [](const std::string &name, double value, double error, double expected) {
+        return name + ',' + csvNumber(value) + ',' + csvNumber(error) + ',' + csvNumber(expected) +
+               '\n';
+    };
+    const double nan = std::nan("");
+    const bool anyMoved = !std::isnan(model.atomContactsPerElectron());
+    return rowsPerQuantity(
+               model,
+               [&](const std::string &name, const QuantityDefinition &quantity, int strip) {
+                   const Measurement measured = quantity.measured(model, strip);
+                   return row(name, measured.value, measured.standardError,
+                              quantity.expected(model, strip));
+               }) +
+           row("wall_only_electrons", anyMoved ? model.electronsMeetingNoAtom() : nan, nan, nan);
 }
 
 std::string resultsHeader()

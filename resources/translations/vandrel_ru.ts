@@ -41,7 +41,7 @@ Control:
 &quot;Open…&quot; (Ctrl+O): open a lesson (the settings and the electrons), as does dropping its file on the window; it starts paused.
 &quot;Trail mode&quot;: stop the motion and show the paths the electrons will take; not recommended with more than 10 electrons.
 &quot;Lecture view&quot; (F11): show only the field, the plot and the buttons that run them, as large as the screen allows; again to go back.
-F1 shows this guide. Escape leaves the program; while you type in a box, it only drops the typing.
+F1 shows this guide. Escape leaves the lecture view, else the program; while you type in a box, it only drops the typing.
 
 Settings (lengths in pixels, the field being 400 × 400; rest the mouse on a setting to see its range):
 &quot;Electrons&quot;: the number of electrons on the field, 0 to 500.
@@ -51,9 +51,10 @@ Electrons can also be placed with the mouse: click on the field, or hold the but
 &quot;Speed&quot;: the speed of the electrons, in pixels per second.
 &quot;Default direction&quot;: the direction of a clicked electron, in degrees clockwise from straight up;
 it has no effect while &quot;Random default direction&quot; is checked.
-&quot;Exact collisions&quot;: unchecked, a step moves each electron first, then mirrors it in the walls it crossed and bounces it
-off at most one atom near where it ended, so fast electrons can pass through atoms and the pressure is a few per cent off;
-checked, every electron follows its true path, meeting walls and atoms in turn. Switching starts the measurement again.
+&quot;Exact collisions&quot;: unchecked, a step moves each electron, then mirrors it in the walls crossed and bounces it off at most one atom
+near its end, so a step longer than the gaps between the atoms or than the atoms jumps them (the read-out says when): at the
+defaults the pressure is 4 % low and the mean free path 16 % long, at &quot;Side&quot; 30 the pressure is 58 % high; checked, every electron
+follows its true path, meeting walls and atoms in turn. Switching starts the measurement again.
 
 Probability Estimation:
 &quot;Bins&quot;: divide the field into this number of equal vertical strips.
@@ -72,8 +73,7 @@ The plots average everything since the last &quot;Clear&quot; or &quot;Reset sta
 The line under the buttons gives the plotted value with its standard error, from how much the electrons differ: they never
 meet, so each repeats the experiment (&quot;± —&quot; with fewer than two); with the expected value shown, also that value and
 how many errors (σ) the measurement lies from it, or why that comparison would mislead.
-&quot;Show expected value&quot;: a dashed line at the value the plot approaches for electrons spread evenly over the space
-free of atoms and flying in all directions alike; without &quot;Exact collisions&quot; the measurement drifts away from it at high speed.
+&quot;Show expected value&quot;: a dashed line at the value the plot approaches for electrons spread evenly over the free space, in all directions alike.
 
 Projector:
 To enlarge the whole program, start it with &quot;Enlarged (for a projector)&quot; from the desktop menu or with vandrel --enlarged:
@@ -90,7 +90,7 @@ in full; where none fits, the demonstration opens in the lecture view instead. T
 «Открыть…» (Ctrl+O) — открыть урок (настройки и электроны) или перетащить его файл на окно; он открывается на паузе.
 «Показать траектории» — остановить движение и показать пути электронов; не рекомендуется, если электронов больше 10.
 «Режим лекции» (F11) — показать только поле, график и кнопки запуска, так крупно, как позволяет экран; повторно — вернуться.
-F1 открывает это руководство. Escape завершает программу, а во время ввода числа только отменяет ввод.
+F1 открывает это руководство. Escape выходит из режима лекции, иначе завершает программу, а во время ввода числа только отменяет ввод.
 
 Настройки (длины в пикселях, поле 400 × 400; наведите мышь на настройку, чтобы увидеть её пределы):
 «Электроны» — число электронов на поле, от 0 до 500.
@@ -100,10 +100,10 @@ F1 открывает это руководство. Escape завершает �
 «Скорость» — скорость электронов в пикселях в секунду.
 «Направление» — направление электрона, поставленного щелчком, в градусах по часовой стрелке от направления вверх;
 не действует, пока отмечено «Выбирать направление случайно».
-«Точные столкновения» — без отметки шаг сначала переносит электрон, затем отражает его от пересечённых стенок и не более
-чем от одного атома у конца шага, поэтому быстрые электроны могут пролетать сквозь атомы, а давление отличается
-на несколько процентов; с отметкой каждый электрон летит по истинному пути, встречая стенки и атомы по очереди.
-Переключение начинает измерение заново.
+«Точные столкновения» — без отметки шаг переносит электрон, затем отражает его от пересечённых стенок и не более чем от одного
+атома у конца шага, поэтому шаг длиннее щелей между атомами или самих атомов перескакивает их (строка под графиком говорит
+когда): при исходных настройках давление на 4 % ниже ожидаемого, а длина свободного пробега на 16 % больше, при «Расстоянии» 30
+давление на 58 % выше; с отметкой каждый электрон летит по истинному пути. Переключение начинает измерение заново.
 
 Оценка плотности:
 «Отрезки» — разбить поле на введённое число равных вертикальных отрезков.
@@ -114,7 +114,7 @@ F1 открывает это руководство. Escape завершает �
 «Вероятность» — вероятность найти электрон в выбранном отрезке.
 «Давление» — сумма глубин, на которые электроны заходили за стенки, на единицу T.
 «Плотность» — доля электронов в каждом отрезке (сумма долей равна 1) по ширине поля от 0 до 1.
-«Средняя длина свободного пробега» — путь электрона между двумя столкновениями со стенкой или атомом. Каждый участок между
+«Длина свободного пробега» — путь электрона между двумя столкновениями со стенкой или атомом. Каждый участок между
 столкновениями — хорда свободного пространства, а средняя хорда по всем местам и направлениям равна π × площадь / граница.
 T — модельное время, а не температура: путь, пройденный каждым электроном, делённый на 100.
 Графики усредняют всё, что было после последнего нажатия «Очистить» или «Сбросить статистику», поэтому после смены настроек
@@ -123,8 +123,8 @@ T — модельное время, а не температура: путь, �
 Строка под кнопками даёт измеренное значение со стандартной ошибкой по тому, насколько различаются электроны: они не
 встречаются, и каждый повторяет опыт («± —», если электронов меньше двух); если показано ожидаемое значение, также его
 и то, на сколько ошибок (σ) от него отстоит измерение, или почему такое сравнение ввело бы в заблуждение.
-«Показать ожидаемое значение» — штриховая линия на уровне, к которому стремится график для электронов, равномерно
-заполняющих место, свободное от атомов, и летящих во все стороны; без «Точных столкновений» при большой скорости измерения от него отходят.
+«Показать ожидаемое значение» — штриховая линия на уровне, к которому стремится график для электронов, равномерно заполняющих
+свободное место и летящих во все стороны.
 
 Проектор:
 Чтобы увеличить всю программу, запустите её пунктом «Крупно (для проектора)» в меню рабочего стола или командой vandrel --enlarged:
@@ -548,10 +548,6 @@ Do you want to replace it?</source>
         <translation>%1, нет места для электронов</translation>
     </message>
     <message>
-        <source>%1, expected %2 (%3 σ)</source>
-        <translation>%1, ожидается %2 (%3 σ)</translation>
-    </message>
-    <message>
         <source>Number of electrons on the field: 0 to 500.
 A typed number applies when you press Enter.</source>
         <translation>Число электронов на поле: от 0 до 500.
@@ -657,19 +653,7 @@ with a wall or an atom, against T, the model time.</source>
     </message>
     <message>
         <source>Mean free path</source>
-        <translation>Средняя длина свободного пробега</translation>
-    </message>
-    <message>
-        <source>%1, expected %2; the settings changed since the measurement began: “%3” starts it again</source>
-        <translation>%1, ожидается %2; настройки изменились после начала измерения: «%3» начнёт его заново</translation>
-    </message>
-    <message>
-        <source>%1. Each electron stays in its own pocket: the values hold on average over placements.</source>
-        <translation>%1. Каждый электрон заперт в своей ячейке: значения верны лишь в среднем по расстановкам.</translation>
-    </message>
-    <message>
-        <source>%1, expected %2 (%3 σ: the stepwise rule settles off it, the more the faster; “%4” meets it)</source>
-        <translation>%1, ожидается %2 (%3 σ: пошаговое правило даёт смещение, тем большее, чем быстрее электроны; с отметкой «%4» его нет)</translation>
+        <translation>Длина свободного пробега</translation>
     </message>
     <message>
         <source>Show only the field and the plot, as large as the screen allows (F11); again for all the controls.</source>
@@ -710,6 +694,42 @@ with a wall or an atom, against T, the model time.</source>
     <message>
         <source>Could not save the field picture to %1: %2.</source>
         <translation>Не удалось сохранить изображение поля в файл %1: %2.</translation>
+    </message>
+    <message>
+        <source>measured</source>
+        <translation>измеренное</translation>
+    </message>
+    <message>
+        <source>expected</source>
+        <translation>ожидаемое</translation>
+    </message>
+    <message>
+        <source>The settings changed since the measurement began: “%1” starts it again.</source>
+        <translation>Настройки изменились после начала измерения: «%1» начнёт его заново.</translation>
+    </message>
+    <message>
+        <source>The stepwise rule settles off the expected value, the more the faster; “%1” meets it.</source>
+        <translation>Пошаговое правило смещает значения тем сильнее, чем быстрее электроны; с отметкой «%1» смещения нет.</translation>
+    </message>
+    <message>
+        <source>Each electron stays in its own pocket: the values hold on average over placements.</source>
+        <translation>Каждый электрон заперт в своей ячейке: значения верны лишь в среднем по расстановкам.</translation>
+    </message>
+    <message>
+        <source>%1, expected %2 (%3)</source>
+        <translation>%1, ожидается %2 (%3)</translation>
+    </message>
+    <message>
+        <source>A step of %1 px crosses gaps of %2 px: electrons pass through atoms; “%3” meets the expected value.</source>
+        <translation>Шаг в %1 пикс. перескакивает щели в %2 пикс.: электроны проходят сквозь атомы; с отметкой «%3» получаются ожидаемые значения.</translation>
+    </message>
+    <message>
+        <source>A step of %1 px crosses atoms %2 px across: electrons pass through them; “%3” meets the expected value.</source>
+        <translation>Шаг в %1 пикс. длиннее атома (%2 пикс. поперёк): электроны проходят сквозь атомы; с отметкой «%3» получаются ожидаемые значения.</translation>
+    </message>
+    <message>
+        <source>Electrons that met only walls since the measurement began: %1; they lift ℓ.</source>
+        <translation>Электронов, встречавших с начала измерения только стенки: %1; они завышают ℓ.</translation>
     </message>
 </context>
 </TS>

@@ -308,6 +308,7 @@ void GasModel::flyExactly(int electron, QPointF &position, double angle, const C
             const double along = 2 * (dx * nx + dy * ny) / (nx * nx + ny * ny);
             dx -= along * nx;
             dy -= along * ny;
+            ++record.atomContacts;
             break;
         }
         }

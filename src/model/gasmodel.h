@@ -115,6 +115,10 @@ public:
     // The strip, counted from 0, that held every electron where the measurement began; -1 where
     // they were spread over more.
     int startingStrip() const;
+    // The atoms the electrons that moved have met on average, and how many of those met none:
+    // flying exactly along a lattice row or diagonal, an electron may only ever meet walls.
+    double atomContactsPerElectron() const;
+    int electronsMeetingNoAtom() const;
 
     // The settings the expected values depend on. Changed after the measurement began, they
     // leave the totals mixing two settings, which no expected value describes.
@@ -193,12 +197,14 @@ private:
         double selectedStripTime = 0.0; // path flown in the selected strip
         double wallDepth = 0.0;
         double contacts = 0.0; // reflections off walls and atoms
+        int atomContacts = 0;
     };
     // What one electron's step added to its totals, beside what it adds to its strips.
     struct StepRecord
     {
         double wallDepth = 0.0;
         int contacts = 0;
+        int atomContacts = 0;
     };
 
     void applyOriginRule();
@@ -337,6 +343,7 @@ inline void GasModel::recordStep(int electron, double s, const StepRecord &recor
     totals.path += s;
     totals.wallDepth += record.wallDepth;
     totals.contacts += record.contacts;
+    totals.atomContacts += record.atomContacts;
     pathTotal += s;
     contactTotal += record.contacts;
 }

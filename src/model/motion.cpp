@@ -90,8 +90,10 @@ void GasModel::stepAlongSteps(int electron, QPointF &position, double &angle, do
     QPointF next(previous.x() + s * heading.x(), previous.y() + s * heading.y());
     StepRecord record;
     record.contacts = reflectFromWalls(next, a, record.wallDepth);
-    if (collideWithAtom(next, a, previous, record.contacts > 0))
+    if (collideWithAtom(next, a, previous, record.contacts > 0)) {
         ++record.contacts;
+        ++record.atomContacts;
+    }
     const double r = electronR;
     if (!(next.x() >= r && next.x() <= width - r && next.y() >= r && next.y() <= height - r))
         record.contacts += returnWithinWallLines(next, a, record.wallDepth);

@@ -143,3 +143,23 @@ Measurement GasModel::measuredEntropy() const
 {
     return {entropyNow(), entropySpread().deviation};
 }
+
+double GasModel::atomContactsPerElectron() const
+{
+    int moved = 0;
+    double atomContacts = 0.0;
+    for (const ElectronTotals &totals : electronTotals) {
+        if (totals.path > 0) {
+            ++moved;
+            atomContacts += totals.atomContacts;
+        }
+    }
+    return moved > 0 ? atomContacts / moved : std::nan("");
+}
+
+int GasModel::electronsMeetingNoAtom() const
+{
+    return int(std::count_if(
+        electronTotals.begin(), electronTotals.end(),
+        [](const ElectronTotals &totals) { return totals.path > 0 && totals.atomContacts == 0; }));
+}

@@ -12,6 +12,7 @@
 
 namespace {
 constexpr double largerType = 1.5;
+constexpr double measuredLineWidth = 3;
 // The plot keeps at least this share of the width: on a 4:3 projector a
 // narrower one would show too little of its curve.
 constexpr double plotShare = 0.375;
@@ -26,14 +27,14 @@ QFont larger(const QFont &font)
     return enlarged;
 }
 
-// The row and column of a widget in a grid layout.
-QPoint cellOf(QGridLayout *grid, QWidget *widget)
+// The row and column of a widget or a spacer in a grid layout.
+template <typename Item> QPoint cellOf(QGridLayout *grid, Item *item)
 {
     int row = 0;
     int column = 0;
     int rowSpan = 0;
     int columnSpan = 0;
-    grid->getItemPosition(grid->indexOf(widget), &row, &column, &rowSpan, &columnSpan);
+    grid->getItemPosition(grid->indexOf(item), &row, &column, &rowSpan, &columnSpan);
     return QPoint(column, row);
 }
 } // namespace
@@ -44,6 +45,22 @@ LectureView::LectureView(QMainWindow *window, Ui::Window *ui, Widget *field, QCu
     connect(ui->lectureViewButton, &QPushButton::toggled, this, &LectureView::setOn);
     connect(new QShortcut(Qt::Key_F11, window), &QShortcut::activated, ui->lectureViewButton,
             &QAbstractButton::click);
+    connect(plot, &QCustomPlot::beforeReplot, this, &LectureView::styleCurves);
+}
+
+// The plot builds its curves afresh at every redraw: each time, the measured one is drawn bold,
+// as a hairline vanishes beside the dashed expected line from the back of a room, and the
+// legend's entries keep to their own width, side by side from the left.
+void LectureView::styleCurves()
+{
+    if (!on)
+        return;
+    if (plot->graphCount() > 0) {
+        QPen pen = plot->graph(0)->pen();
+        pen.setWidthF(measuredLineWidth);
+        plot->graph(0)->setPen(pen);
+    }
+    plot->legend->setMaximumSize(plot->legend->minimumOuterSizeHint());
 }
 
 void LectureView::setOn(bool on)
@@ -67,15 +84,23 @@ void LectureView::setOn(bool on)
 // and read-out into the column beside the field.
 void LectureView::enter()
 {
+    focusBefore = window->focusWidget();
     hiddenBefore.clear();
     for (QWidget *widget : hiddenControls()) {
         hiddenBefore << widget->isHidden();
         widget->hide();
     }
+    // A box hidden with the focus would hand it to the next control, where Space or Escape
+    // would not do what the room expects: the field takes it, as a click on it does.
+    if (!window->focusWidget() || !window->focusWidget()->isVisible())
+        field->setFocus();
 
+    // The mode buttons and the read-out take the place of the strips' settings, the plot that
+    // of the spacer below them.
+    arrangeModeButtons();
     QGridLayout *grid = ui->gridLayout_4;
-    const QPoint radioCell = cellOf(grid, ui->settingsBox);
-    const QPoint plotCell = cellOf(grid, ui->probabilitySettingsBox);
+    const QPoint radioCell = cellOf(grid, ui->probabilitySettingsBox);
+    const QPoint plotCell = cellOf(grid, ui->verticalSpacer);
     radioIndex = ui->leftLayout->indexOf(ui->radioLayout);
     radioStretch = ui->leftLayout->stretch(radioIndex);
     plotIndex = ui->leftLayout->indexOf(ui->plotLayout);
@@ -107,6 +132,9 @@ void LectureView::enter()
     readout->setMinimumHeight(readout->fontMetrics().height());
     readoutWrapped = readout->wordWrap();
     readout->setWordWrap(true); // a long read-out must not widen its column
+    noteLineLimit = ui->readoutNoteLabel->lineLimit();
+    ui->readoutNoteLabel->setLineLimit(0); // the plot has the height to spare
+    showLegend();
 
     usualSide = field->width();
     // When the controls beside the field come to need more room (Play becomes
@@ -130,6 +158,8 @@ void LectureView::leave()
     window->layout()->setSizeConstraint(QLayout::SizeConstraint(windowConstraint));
     field->setViewSide(usualSide);
 
+    hideLegend();
+    ui->readoutNoteLabel->setLineLimit(noteLineLimit);
     QLabel *readout = ui->readoutLabel;
     readout->setWordWrap(readoutWrapped);
     readout->setMinimumHeight(readoutMinimumHeight);
@@ -143,23 +173,106 @@ void LectureView::leave()
     QGridLayout *grid = ui->gridLayout_4;
     ui->verticalSpacer->changeSize(spacerSize.width(), spacerSize.height(),
                                    spacerPolicy.horizontalPolicy(), spacerPolicy.verticalPolicy());
-    grid->setRowStretch(cellOf(grid, ui->probabilitySettingsBox).y(), plotRowStretch);
+    grid->setRowStretch(cellOf(grid, ui->verticalSpacer).y(), plotRowStretch);
     grid->removeItem(ui->radioLayout);
     grid->removeItem(ui->plotLayout);
     // The mode buttons come before the plot: each goes back to its own place.
     ui->leftLayout->insertLayout(radioIndex, ui->radioLayout, radioStretch);
     ui->leftLayout->insertLayout(plotIndex, ui->plotLayout, plotStretch);
+    restoreModeButtons();
 
     const QList<QWidget *> hidden = hiddenControls();
     for (int i = 0; i < hidden.size(); ++i)
         hidden[i]->setHidden(hiddenBefore.at(i));
+    // Back where the typing was, so that Space goes on typing rather than starting the run.
+    if (focusBefore)
+        focusBefore->setFocus();
 }
 
-// What the room need not see: the way back to the menu, saving and opening, and the settings.
+// What the room need not see: the way back to the menu, saving and opening, and the settings but
+// the number of electrons, which a teacher changes while lecturing.
 QList<QWidget *> LectureView::hiddenControls() const
 {
-    return {ui->backButton, ui->saveButton, ui->openButton, ui->settingsBox,
-            ui->probabilitySettingsBox};
+    QList<QWidget *> hidden{ui->backButton, ui->saveButton, ui->openButton,
+                            ui->pointsDescriptionLabel, ui->probabilitySettingsBox};
+    for (int i = 0; i < ui->gridLayout_2->count(); ++i) {
+        if (QWidget *setting = ui->gridLayout_2->itemAt(i)->widget())
+            hidden << setting;
+    }
+    return hidden;
+}
+
+// The mode buttons of the usual view's row, two to a row beside the field: the column there is
+// narrower, and the field takes the width they leave.
+void LectureView::arrangeModeButtons()
+{
+    constexpr int columns = 2;
+    QGridLayout *modes = ui->plotModeLayout;
+    modeButtons.clear();
+    modeButtonCells.clear();
+    for (int i = 0; i < modes->count(); ++i) {
+        if (QWidget *button = modes->itemAt(i)->widget())
+            modeButtons << button;
+    }
+    for (QWidget *button : std::as_const(modeButtons)) {
+        int row = 0;
+        int column = 0;
+        int rowSpan = 0;
+        int columnSpan = 0;
+        modes->getItemPosition(modes->indexOf(button), &row, &column, &rowSpan, &columnSpan);
+        modeButtonCells << QRect(column, row, columnSpan, rowSpan);
+        modes->removeWidget(button);
+    }
+    for (int i = 0; i < modeButtons.size(); ++i)
+        modes->addWidget(modeButtons[i], i / columns, i % columns);
+    ui->radioLayout->invalidate(); // its width, which the field's size reads, is new at once
+}
+
+void LectureView::restoreModeButtons()
+{
+    QGridLayout *modes = ui->plotModeLayout;
+    for (QWidget *button : std::as_const(modeButtons))
+        modes->removeWidget(button);
+    for (int i = 0; i < modeButtons.size(); ++i) {
+        const QRect cell = modeButtonCells.at(i);
+        modes->addWidget(modeButtons[i], cell.y(), cell.x(), cell.height(), cell.width());
+    }
+}
+
+// Named in the program's language above the plot, where it covers no part of a curve.
+void LectureView::showLegend()
+{
+    QCPLegend *legend = plot->legend;
+    legendFont = legend->font();
+    legendBorder = legend->borderPen();
+    legend->setFont(larger(legendFont));
+    legend->setBorderPen(Qt::NoPen);
+    legend->setFillOrder(QCPLegend::foColumnsFirst);
+    legendSizeRule = legend->sizeConstraintRect();
+    legend->setSizeConstraintRect(QCPLayoutElement::scrOuterRect);
+    // A row of its own, the legend at its left and an empty element taking the rest.
+    legendRow = new QCPLayoutGrid;
+    plot->plotLayout()->insertRow(0);
+    plot->plotLayout()->addElement(0, 0, legendRow);
+    plot->plotLayout()->setRowStretchFactor(0, 0.001); // as high as its text, no more
+    legendRow->addElement(0, 0, legend);
+    legendRow->addElement(0, 1, new QCPLayoutElement(plot));
+    legend->setVisible(true);
+}
+
+// Back into the plot's corner, hidden, as the usual view has it.
+void LectureView::hideLegend()
+{
+    QCPLegend *legend = plot->legend;
+    legend->setVisible(false);
+    plot->axisRect()->insetLayout()->addElement(legend, Qt::AlignRight | Qt::AlignTop);
+    plot->plotLayout()->remove(legendRow); // with the empty element
+    plot->plotLayout()->simplify();
+    legend->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    legend->setSizeConstraintRect(QCPLayoutElement::SizeConstraintRect(legendSizeRule));
+    legend->setFillOrder(QCPLegend::foRowsFirst);
+    legend->setBorderPen(legendBorder);
+    legend->setFont(legendFont);
 }
 
 // The window's central area changes with the screen it is on, the room the
@@ -190,5 +303,6 @@ int LectureView::plotColumnMinimumWidth() const
 {
     return std::max(
         {ui->menuButtonsLayout->minimumSize().width(), ui->controlBox->minimumSizeHint().width(),
-         ui->radioLayout->minimumSize().width(), ui->plotLayout->minimumSize().width()});
+         ui->settingsBox->minimumSizeHint().width(), ui->radioLayout->minimumSize().width(),
+         ui->plotLayout->minimumSize().width()});
 }

@@ -4,10 +4,14 @@
 #include <QFont>
 #include <QList>
 #include <QObject>
+#include <QPen>
+#include <QPointer>
+#include <QRect>
 #include <QSize>
 #include <QSizePolicy>
 
 class QCustomPlot;
+class QCPLayoutGrid;
 class QMainWindow;
 class Widget;
 
@@ -16,11 +20,12 @@ class Window;
 }
 
 // The main window as a room sees it through a projector: only the field, the
-// plot with its mode buttons and read-out, and the buttons that run, clear and
-// reset the demonstration; the field as large as the window's height allows,
-// the plot beside it taking the rest, the read-out and the axes in a larger
-// type. The form's lecture button and F11 switch it; switching back puts
-// every control, size and font back as it was.
+// plot with its mode buttons and read-out, the buttons that run, clear and
+// reset the demonstration and the number of electrons; the field as large as
+// the window's height allows, the plot beside it taking the rest, the read-out,
+// the axes and a legend in a larger type, the measured curve bold. The form's
+// lecture button and F11 switch it, Escape leaves it; leaving puts every
+// control, size and font back as it was, and the keyboard where it was.
 class LectureView : public QObject
 {
     Q_OBJECT
@@ -29,6 +34,7 @@ public:
     LectureView(QMainWindow *window, Ui::Window *ui, Widget *field, QCustomPlot *plot);
 
     void setOn(bool on);
+    bool isOn() const { return on; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -36,6 +42,11 @@ protected:
 private:
     void enter();
     void leave();
+    void arrangeModeButtons();
+    void restoreModeButtons();
+    void showLegend();
+    void hideLegend();
+    void styleCurves();
     void fitField();
     int plotColumnMinimumWidth() const;
     QList<QWidget *> hiddenControls() const;
@@ -52,10 +63,18 @@ private:
     int windowMinimumHeight = 0;
     QList<QFont> axisFonts; // label and tick labels of each axis
     QFont readoutFont;
+    QFont legendFont;
+    QPen legendBorder;
+    int legendSizeRule = 0;             // which of its rectangles its size limits bound
+    QCPLayoutGrid *legendRow = nullptr; // the plot's, while the legend is in it
+    QList<QWidget *> modeButtons;
+    QList<QRect> modeButtonCells; // column, row, and the spans, in the usual view
     bool readoutOwnFont = false;
     int readoutMinimumHeight = 0;
     bool readoutWrapped = false;
+    int noteLineLimit = 0;
     QList<bool> hiddenBefore;
+    QPointer<QWidget> focusBefore;
     int radioIndex = 0;
     int radioStretch = 0;
     int plotIndex = 0;

@@ -35,13 +35,16 @@ Points staircase(const QVector<double> &perStrip)
     return points;
 }
 
-// The reference in the same shape as the data: a level line over the data's
-// time span, or the staircase of the expected strip shares.
-Points referencePoints(const PlottedCurve &curve, const Points &data)
+// The reference in the same shape as the data: the staircase of the expected strip shares, or a
+// level line over the data's time span, and before the first sample over the axis's range.
+Points referencePoints(const PlottedCurve &curve, const Points &data, double level,
+                       const QCPRange &axisRange)
 {
     if (curve.acrossStrips())
         return staircase(curve.expected);
-    return {{data.x.first(), data.x.last()}, {curve.expected.first(), curve.expected.first()}};
+    if (data.x.isEmpty())
+        return {{axisRange.lower, axisRange.upper}, {level, level}};
+    return {{data.x.first(), data.x.last()}, {level, level}};
 }
 
 QPen referencePen()
@@ -56,13 +59,15 @@ struct ValueRange
 };
 
 // Widens the range just enough for the values it must show, keeping the same
-// margin beyond them; values that are not numbers widen nothing.
-ValueRange widenedToShow(ValueRange range, const QVector<double> &values)
+// margin beyond them; values that are not numbers widen nothing. A range taken
+// from the data also widens for a value on its edge, where the frame would
+// hide the line.
+ValueRange widenedToShow(ValueRange range, const QVector<double> &values, bool alsoOnEdge)
 {
     const auto [lowest, highest] = std::minmax_element(values.begin(), values.end());
-    if (*highest > range.upper)
+    if (*highest > range.upper || (alsoOnEdge && *highest == range.upper))
         range.upper = *highest + (*highest - range.lower) * marginFactor;
-    if (*lowest < range.lower)
+    if (*lowest < range.lower || (alsoOnEdge && *lowest == range.lower))
         range.lower = *lowest - (range.upper - *lowest) * marginFactor;
     return range;
 }
@@ -111,6 +116,7 @@ void Window::replot()
 
     // Time and strip edges both grow along the series: no sorting needed.
     plot->addGraph(plot->xAxis, plot->yAxis);
+    plot->graph(0)->setName(tr("measured"));
     plot->graph(0)->setData(data.x, data.y, true);
     if (!data.x.isEmpty())
         plot->xAxis->setRange(data.x.first(), data.x.last());
@@ -132,14 +138,20 @@ void Window::replot()
     else if (shown.range == Range::ValuesWithMargins && anyNumber)
         left = {min - margin, max + margin};
 
-    const bool referenceKnown = std::any_of(shownCurve.expected.begin(), shownCurve.expected.end(),
+    // The line is there as soon as it is asked for, before anything is measured: an opened lesson
+    // shows the plot its settings give.
+    const double level = shown.expected(model, ui->binIndexBox->value() - 1);
+    const Points reference = ui->expectedCheckBox->isChecked()
+                                 ? referencePoints(shownCurve, data, level, plot->xAxis->range())
+                                 : Points{};
+    const bool referenceKnown = std::any_of(reference.y.begin(), reference.y.end(),
                                             [](double v) { return !std::isnan(v); });
-    if (!data.x.isEmpty() && referenceKnown) {
-        const Points reference = referencePoints(shownCurve, data);
+    if (referenceKnown) {
         QCPGraph *line = plot->addGraph(plot->xAxis, plot->yAxis);
         line->setPen(referencePen());
+        line->setName(tr("expected"));
         line->setData(reference.x, reference.y, true);
-        left = widenedToShow(left, reference.y);
+        left = widenedToShow(left, reference.y, shown.range == Range::ValuesWithMargins);
     }
     plot->yAxis->setRange(left.lower, left.upper);
     plot->replot();

@@ -9,6 +9,7 @@
 namespace {
 constexpr int significantWithoutError = 4;
 const QString minusSign = QStringLiteral("\u2212");
+const QChar noBreakSpace(0x00a0);
 
 // The decimal place of a number's last significant digit, counted like decimals.
 int decimalsFor(double number, int significantDigits)
@@ -62,7 +63,8 @@ QString distanceInErrors(double value, double expected, double error, const QLoc
 }
 
 // The line under the plot's controls: the measured value of what the plot shows, with its
-// error, and with the expected value shown also that value and how it compares.
+// error, and with the expected value shown also that value and how it compares. Under it, a line
+// of notes: why the comparison would mislead, and what lengthens the mean free path.
 void Window::showReadout(const PlottedCurve &curve)
 {
     const QuantityDefinition &shown = curve.definition();
@@ -70,6 +72,7 @@ void Window::showReadout(const PlottedCurve &curve)
     const Measurement measured = shown.measured(model, strip);
     if (std::isnan(measured.value)) {
         ui->readoutLabel->clear();
+        ui->readoutNoteLabel->setNote(QString());
         return;
     }
     QLocale numbers = locale();
@@ -80,17 +83,27 @@ void Window::showReadout(const PlottedCurve &curve)
     QString text = curve.acrossStrips()
                        ? form.arg(numbers.toString(strip + 1), rounded.value, rounded.error)
                        : form.arg(rounded.value, rounded.error);
+    // A narrow read-out wraps, but never within the value and its error.
+    text.replace(QLatin1Char(' '), noBreakSpace);
+    QStringList notes;
     if (ui->expectedCheckBox->isChecked())
-        text = comparedWithExpected(text, shown, measured, rounded, numbers);
+        text = comparedWithExpected(text, shown, measured, rounded, numbers, notes);
+    else
+        notes << stepOutrunsTheAtoms(numbers);
+    if (shown.quantity == Quantity::MeanFreePath)
+        notes << electronsMeetingOnlyWalls();
+    notes.removeAll(QString());
     ui->readoutLabel->setText(text);
+    ui->readoutNoteLabel->setNote(notes.join(QLatin1Char(' ')));
 }
 
 // The expected value beside the measured one, and how many errors apart they lie, unless that
-// would mislead: the settings changed since the measurement began, the stepwise rule settles off
-// the expected values, or the electrons are shut in pockets.
+// would mislead: the settings changed since the measurement began. Notes say why the distance
+// may be large: the stepwise rule settles off the expected values, or the electrons are shut in
+// pockets.
 QString Window::comparedWithExpected(const QString &measuredText, const QuantityDefinition &shown,
                                      const Measurement &measured, const RoundedMeasurement &rounded,
-                                     const QLocale &numbers) const
+                                     const QLocale &numbers, QStringList &notes) const
 {
     const double expected = shown.expected(model, ui->binIndexBox->value() - 1);
     if (std::isnan(expected))
@@ -100,23 +113,60 @@ QString Window::comparedWithExpected(const QString &measuredText, const Quantity
     const unsigned changed = shown.shape == QuantityDefinition::Shape::AcrossStrips
                                  ? model.settingsChangedSinceStripsBegan()
                                  : model.settingsChangedSinceReset();
-    if (changed & shown.dependsOn)
-        return tr("%1, expected %2; the settings changed since the measurement began: “%3” starts "
-                  "it again")
-            .arg(measuredText, expectedText, ui->resetStatisticsButton->text());
+    if (changed & shown.dependsOn) {
+        notes << tr("The settings changed since the measurement began: “%1” starts it again.")
+                     .arg(ui->resetStatisticsButton->text());
+        return tr("%1, expected %2").arg(measuredText, expectedText);
+    }
+    if (model.motion() == GasModel::Motion::Stepwise) {
+        const QString outrun = stepOutrunsTheAtoms(numbers);
+        notes << (!outrun.isEmpty() ? outrun
+                                    : tr("The stepwise rule settles off the expected value, the "
+                                         "more the faster; “%1” meets it.")
+                                          .arg(ui->exactCollisionsCheckBox->text()));
+    }
+    if (model.electronsKeptInPockets())
+        notes << tr("Each electron stays in its own pocket: the values hold on average over "
+                    "placements.");
     if (!(measured.standardError > 0))
         return tr("%1, expected %2").arg(measuredText, expectedText);
     const QString distance =
         distanceInErrors(measured.value, expected, measured.standardError, numbers);
-    QString text =
-        model.motion() == GasModel::Motion::Exact
-            ? tr("%1, expected %2 (%3 σ)").arg(measuredText, expectedText, distance)
-            : tr("%1, expected %2 (%3 σ: the stepwise rule settles off it, the more "
-                 "the faster; “%4” meets it)")
-                  .arg(measuredText, expectedText, distance, ui->exactCollisionsCheckBox->text());
-    if (model.electronsKeptInPockets())
-        text = tr("%1. Each electron stays in its own pocket: the values hold on average over "
-                  "placements.")
-                   .arg(text);
-    return text;
+    return tr("%1, expected %2 (%3)")
+        .arg(measuredText, expectedText, distance + noBreakSpace + QStringLiteral("σ"));
+}
+
+// Where one step of the stepwise rule is longer than a gap between the atoms' reach, or than the
+// reach across, it jumps what it should meet; said with the two lengths.
+QString Window::stepOutrunsTheAtoms(const QLocale &numbers) const
+{
+    if (model.motion() != GasModel::Motion::Stepwise)
+        return QString();
+    const double step = ui->speedBox->value() * tickMs / 1000;
+    const double across = 2 * (model.atomRadius() + model.electronRadius());
+    const double gap = model.latticeSpacing() - across;
+    const bool gapsNarrower = gap > 0 && gap < across;
+    if (!(step > (gapsNarrower ? gap : across)))
+        return QString();
+    const auto length = [&numbers](double pixels) { return numbers.toString(pixels, 'g', 3); };
+    const QString exact = ui->exactCollisionsCheckBox->text();
+    if (gapsNarrower)
+        return tr("A step of %1 px crosses gaps of %2 px: electrons pass through atoms; “%3” "
+                  "meets the expected value.")
+            .arg(length(step), length(gap), exact);
+    return tr("A step of %1 px crosses atoms %2 px across: electrons pass through them; “%3” "
+              "meets the expected value.")
+        .arg(length(step), length(across), exact);
+}
+
+// Flying exactly along a lattice row or diagonal, an electron may never meet an atom and lengthens
+// the mean free path. Once the others have met ten each on average, those are counted.
+QString Window::electronsMeetingOnlyWalls() const
+{
+    constexpr double atomsMetEnough = 10;
+    const int alone = model.electronsMeetingNoAtom();
+    if (!(model.atomContactsPerElectron() >= atomsMetEnough) || alone == 0)
+        return QString();
+    return tr("Electrons that met only walls since the measurement began: %1; they lift ℓ.")
+        .arg(locale().toString(alone));
 }

@@ -13,8 +13,8 @@
 #include <qcustomplot.h>
 
 namespace {
-constexpr int tickMs = 50;
 constexpr int minimumWindowHeight = 600;
+constexpr int minimumPlotHeight = 150;
 } // namespace
 
 Window::Window(QWidget *parent) : QMainWindow(parent), ui(new Ui::Window)
@@ -55,11 +55,12 @@ Window::Window(QWidget *parent) : QMainWindow(parent), ui(new Ui::Window)
 
     pushInitialValues();
 
-    // The read-out keeps two lines while empty, so the plot does not jump when it fills; a
-    // longer one wraps.
+    // The read-out keeps its line while empty, so the plot does not jump when it fills; a
+    // longer one wraps. Lower than this, a plot crowds its ticks and cuts its label.
     ui->readoutLabel->setWordWrap(true);
-    ui->readoutLabel->setMinimumHeight(2 * ui->readoutLabel->fontMetrics().lineSpacing());
+    ui->readoutLabel->setMinimumHeight(ui->readoutLabel->fontMetrics().lineSpacing());
     ui->readoutLabel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
+    plot->setMinimumHeight(minimumPlotHeight);
 
     setMinimumHeight(minimumWindowHeight);
     adjustSize();
@@ -218,22 +219,18 @@ void Window::setExactCollisions(bool on)
     resetStatistics();
 }
 
-// Back to the empty plot of the start, shown at once: an old curve over an
-// emptied field would be a picture of nothing.
+// Back to the ranges of the start and drawn at once, as the settings would draw it before the
+// first sample: an old curve over an emptied field would be a picture of nothing.
 void Window::resetPlot()
 {
-    plot->clearGraphs();
-    shownCurve = PlottedCurve{shownCurve.quantity, {}, {}, {}};
-    plot->xAxis->setLabel(QString());
-    plot->yAxis->setLabel(QString());
     plot->xAxis->setRange(0, 1000);
     plot->yAxis->setRange(0, 1);
-    plot->replot();
-    ui->readoutLabel->clear();
+    replot();
 }
 
 // Escape ends the demonstration, except while a number is being typed: there
-// it only drops the typing, so a teacher undoing a slip keeps the lesson.
+// it only drops the typing, so a teacher undoing a slip keeps the lesson. In
+// the lecture view it leaves the lecture view, as it leaves any full-screen view.
 void Window::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() != Qt::Key_Escape) {
@@ -244,6 +241,10 @@ void Window::keyPressEvent(QKeyEvent *event)
         // Setting the value it holds puts its text back and drops the pending one.
         box->setProperty("value", box->property("value"));
         widget->setFocus();
+        return;
+    }
+    if (lectureView->isOn()) {
+        lectureView->setOn(false);
         return;
     }
     close();
@@ -258,7 +259,7 @@ QAbstractSpinBox *Window::spinBoxBeingEdited() const
     return nullptr;
 }
 
-// Texts and numbers only: the form's values, the timer and the plot stay as they are.
+// Texts and numbers only: the form's values, the timer and the measurement stay as they are.
 void Window::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
@@ -266,8 +267,7 @@ void Window::changeEvent(QEvent *event)
         setWindowTitle(tr("Physics"));
         showPlayButtonText();
         followLocale();
-        plot->replot();
-        showReadout(shownCurve);
+        replot(); // the curves' names in the legend and the read-out's numbers too
     }
     QMainWindow::changeEvent(event);
 }
@@ -287,8 +287,10 @@ void Window::followLocale()
 // box with the focus keeps its Space, as it sees the key before any shortcut.
 void Window::addShortcuts()
 {
-    // A click on the field takes the focus from a box, so that Space plays again.
+    // A click on the field takes the focus from a box, so that Space plays again; the field
+    // has it from the start, not the first box.
     widget->setFocusPolicy(Qt::ClickFocus);
+    widget->setFocus();
     auto *playKey = new QShortcut(Qt::Key_Space, this);
     playKey->setAutoRepeat(false); // a held key toggles once
     connect(playKey, &QShortcut::activated, ui->togglePlayButton, &QAbstractButton::click);

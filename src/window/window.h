@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QStringList>
 
 class QAbstractSpinBox;
 class QButtonGroup;
@@ -95,8 +96,12 @@ private:
     void showReadout(const PlottedCurve &curve);
     QString comparedWithExpected(const QString &measuredText, const QuantityDefinition &shown,
                                  const Measurement &measured, const RoundedMeasurement &rounded,
-                                 const QLocale &numbers) const;
+                                 const QLocale &numbers, QStringList &notes) const;
+    QString stepOutrunsTheAtoms(const QLocale &numbers) const;
+    QString electronsMeetingOnlyWalls() const;
     void followLocale();
+
+    static constexpr int tickMs = 50; // one step of the model, one redraw of the plot
 
     Ui::Window *ui;
     GasModel model;

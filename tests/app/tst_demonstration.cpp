@@ -154,15 +154,18 @@ private slots:
         QCOMPARE(shownTexts(), russian);
         // The read-out too, numbers as the boxes write them, though nothing moved.
         const QLabel *readout = window.findChild<QLabel *>("readoutLabel");
-        const QRegularExpression russianReadout("^Отрезок 1: \\d+,\\d+ ± \\d+,\\d+$");
+        const QRegularExpression russianReadout(
+            "^Отрезок\u00a01:\u00a0\\d+,\\d+\u00a0±\u00a0\\d+,\\d+$");
         QVERIFY2(russianReadout.match(readout->text()).hasMatch(), qPrintable(readout->text()));
         QWidget *corner = menu->findChild<QWidget *>("languageButton");
         QCOMPARE(menu->childAt(corner->geometry().center()), corner); // nothing covers it
         click(menu, "languageButton");
         QCOMPARE(shownTexts(),
                  QStringList({"User Guide", "Cancel", "Pause", "Main Menu", "Русский"}));
-        const QRegularExpression englishReadout("^Strip 1: \\d+\\.\\d+ ± \\d+\\.\\d+$");
+        const QRegularExpression englishReadout(
+            "^Strip\u00a01:\u00a0\\d+\\.\\d+\u00a0±\u00a0\\d+\\.\\d+$");
         QVERIFY2(englishReadout.match(readout->text()).hasMatch(), qPrintable(readout->text()));
+        QCOMPARE(window.findChild<QCustomPlot *>()->graph(0)->name(), "measured");
         QCOMPARE(Language::remembered(), std::optional(Language::Code::English));
         click(menu, "languageButton");
         QCOMPARE(shownTexts(), russian);
@@ -192,27 +195,50 @@ private slots:
         QVERIFY(theMenu()->isHidden());
         QCOMPARE(window.gasModel().number(), 20);
     }
-    // F11 shows the field at least 500 pixels tall from a 1024 x 768 projector up, the plot
-    // beside it; a click places an electron on the model pixel it shows. F11 again brings back
-    // every control where it was, as large and in the same type.
+    void lectureView_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "en";
+        QTest::newRow("Russian") << "ru";
+    }
+    // The usual view fits a 1024 x 768 projector, its plot tall enough for the longest label.
+    // F11 shows the field at least 500 pixels tall, the plot beside it; a click places an
+    // electron on the model pixel it shows. Escape leaves it and brings back every control
+    // where it was, as large and in the same type, and the keyboard to the box that had it.
     void lectureView()
     {
+        QFETCH(QString, language);
+        Language shown;
+        shown.use(*Language::fromName(language));
         Window window;
         window.showFullScreen();
         QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.findChild<QRadioButton *>("plotMeanFreePathButton")->click();
+        const QSize screen = window.screen()->size();
+        QCOMPARE(screen.expandedTo(window.minimumSizeHint()), screen);
+        const QCustomPlot *usualPlot = window.findChild<QCustomPlot *>();
+        const QCPAxis *vertical = usualPlot->yAxis;
+        QVERIFY(usualPlot->height() >= 150);
+        QVERIFY(usualPlot->axisRect()->height() >=
+                QFontMetrics(vertical->labelFont()).horizontalAdvance(vertical->label()));
         const QStringList usual = layoutOf(&window);
+        auto *sideBox = window.findChild<QSpinBox *>("sideBox");
+        sideBox->setFocus();
         QTest::keyClick(&window, Qt::Key_F11);
         auto *field = window.findChild<Widget *>();
         const QWidget *plot = window.findChild<QCustomPlot *>();
         QVERIFY(field->height() >= 500);
         QVERIFY(plot->mapTo(&window, QPoint()).x() > field->mapTo(&window, QPoint()).x() + 500);
-        QVERIFY(window.findChild<QWidget *>("settingsBox")->isHidden());
+        QVERIFY(window.findChild<QWidget *>("sideBox")->isHidden());
+        QVERIFY(window.findChild<QWidget *>("numberBox")->isVisible());
         const double scale = field->width() / 400.0;
         QTest::mouseClick(field, Qt::LeftButton, {},
                           QPoint(qRound(100 * scale), qRound(201 * scale)));
         QCOMPARE(window.gasModel().electronPositions(), QVector<QPointF>{QPointF(100, 201)});
-        QTest::keyClick(&window, Qt::Key_F11);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(window.isVisible());
         QCOMPARE(layoutOf(&window), usual);
+        QCOMPARE(QApplication::focusWidget(), sideBox);
     }
     void languageAtStart_data()
     {

@@ -1,4 +1,5 @@
 #include "lesson.h"
+#include "notelabel.h"
 #include "readout.h"
 #include "widget.h"
 #include "window.h"
@@ -185,45 +186,75 @@ private slots:
     {
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QVariantMap>("settings"); // a box's name and its value, before the run
-        QTest::addColumn<QVariantMap>("changed");  // and after its first tick
-        QTest::addColumn<QString>("told");         // a pattern of the read-out after two ticks
+        QTest::addColumn<QVariantMap>("changed");  // and after its first tick; "field": a click
+        // A pattern of the read-out after two ticks, its line of notes after a newline; "~" is a
+        // no-break space.
+        QTest::addColumn<QString>("told");
         const QVariantMap exact{{"exactCollisionsCheckBox", true}};
         const QString number = "\\d+(\\.\\d+)?";
-        const QString measured = number + " ± " + number;
+        const QString measured = number + "~±~" + number;
+        const QString stepwise = "The stepwise rule settles off the expected value, the more the "
+                                 "faster; “Exact collisions” meets it\\.$";
         QTest::newRow("one electron: no spread")
             << "Probability" << QVariantMap{{"numberBox", 1}} << QVariantMap()
-            << "^P = " + number + " ± —, expected " + number + "$";
+            << "^P~=~" + number + "~±~—, expected " + number + "\n" + stepwise;
         QTest::newRow("exact: the distance in errors")
             << "Probability" << exact << QVariantMap()
-            << "^P = " + measured + ", expected " + number + " \\([+−]?\\d\\.\\d σ\\)$";
+            << "^P~=~" + measured + ", expected " + number + " \\([+−]?\\d\\.\\d~σ\\)\n$";
         QTest::newRow("stepwise: its bias told")
             << "Density" << QVariantMap() << QVariantMap()
-            << "^Strip 1: " + measured + ", expected " + number +
-                   " \\(.* σ: the stepwise rule settles off it, the more the faster; “Exact "
-                   "collisions” meets it\\)$";
+            << "^Strip~1:~" + measured + ", expected " + number + " \\(.*~σ\\)\n" + stepwise;
         QTest::newRow("pockets") << "Pressure"
                                  << QVariantMap{{"exactCollisionsCheckBox", true},
                                                 {"atomRadBox", 22}}
                                  << QVariantMap()
-                                 << "σ\\)\\. Each electron stays in its own pocket: the values "
+                                 << "σ\\)\nEach electron stays in its own pocket: the values "
                                     "hold on average over placements\\.$";
+        // Too few contacts yet to tell electrons that meet only walls.
         QTest::newRow("the mean free path in pixels")
             << "MeanFreePath" << exact << QVariantMap()
-            << "^ℓ = " + measured + " px, expected " + number + " \\(";
+            << "^ℓ~=~" + measured + "~px, expected " + number + " \\(.*σ\\)\n$";
         // The pressure depends on the count, the probability on the strips but not the count.
         QTest::newRow("settings changed")
             << "Pressure" << exact << QVariantMap{{"numberBox", 40}}
-            << "^p = " + measured + ", expected " + number +
-                   "; the settings changed since the measurement began: “Reset statistics” "
-                   "starts it again$";
+            << "^p~=~" + measured + ", expected " + number +
+                   "\nThe settings changed since the measurement began: “Reset statistics” "
+                   "starts it again\\.$";
         QTest::newRow("a change it does not depend on")
-            << "Probability" << exact << QVariantMap{{"numberBox", 40}} << " σ\\)$";
+            << "Probability" << exact << QVariantMap{{"numberBox", 40}} << "~σ\\)\n$";
         QTest::newRow("no room") << "Probability" << QVariantMap()
                                  << QVariantMap{{"electronRadBox", 200}}
-                                 << ", no room for electrons$";
+                                 << ", no room for electrons\n$";
+        // A step of 5 against gaps of 30 - 28; of 50 against the reach across, 28, narrower than
+        // the gaps of 72, with or without the expected value.
+        QTest::newRow("a step across the gaps")
+            << "Pressure" << QVariantMap{{"sideBox", 30}} << QVariantMap()
+            << "\nA step of 5 px crosses gaps of 2 px: electrons pass through atoms; “Exact "
+               "collisions” meets the expected value\\.$";
+        QTest::newRow("a step across the atoms")
+            << "Probability"
+            << QVariantMap{{"sideBox", 100}, {"speedBox", 1000}, {"expectedCheckBox", false}}
+            << QVariantMap()
+            << "^P~=~" + measured +
+                   "\nA step of 50 px crosses atoms 28 px across: electrons pass through them; "
+                   "“Exact collisions” meets the expected value\\.$";
+        // Reach 4 about nodes at 5 + 10 k: straight up along x = 200 meets no atom, while the
+        // others meet one every 6 pixels or so, 16 in two steps of 50.
+        QTest::newRow("electrons that met only walls")
+            << "MeanFreePath"
+            << QVariantMap{{"exactCollisionsCheckBox", true},
+                           {"sideBox", 10},
+                           {"atomRadBox", 3},
+                           {"electronRadBox", 1},
+                           {"speedBox", 1000},
+                           {"defDirBox", 0},
+                           {"randomDefDirBox", false}}
+            << QVariantMap{{"field", QPoint(200, 200)}}
+            << "\nElectrons that met only walls since the measurement began: [1-9]\\d*; they "
+               "lift ℓ\\.$";
     }
     // What the line under the plot says of the measured value, as soon as two electrons have
-    // moved, beside the expected value.
+    // moved, beside the expected value, and the notes under it.
     void readoutTells()
     {
         QFETCH(QString, mode);
@@ -235,12 +266,18 @@ private slots:
         settings.insert("numberBox", settings.value("numberBox", 30));
         for (auto box = settings.begin(); box != settings.end(); ++box)
             control<QWidget>(box.key())->setProperty(
-                box.key().endsWith("CheckBox") ? "checked" : "value", box.value());
+                box.value().typeId() == QMetaType::Bool ? "checked" : "value", box.value());
         tick(1);
-        for (auto box = changed.begin(); box != changed.end(); ++box)
-            control<QWidget>(box.key())->setProperty("value", box.value());
+        for (auto box = changed.begin(); box != changed.end(); ++box) {
+            if (box.key() == "field")
+                QTest::mouseClick(field, Qt::LeftButton, {}, box.value().toPoint());
+            else
+                control<QWidget>(box.key())->setProperty("value", box.value());
+        }
         tick(1);
-        QVERIFY2(QRegularExpression(told).match(readout()).hasMatch(), qPrintable(readout()));
+        QString shown = readout() + "\n" + control<NoteLabel>("readoutNoteLabel")->note();
+        shown.replace(QChar(0x00a0), '~');
+        QVERIFY2(QRegularExpression(told).match(shown).hasMatch(), qPrintable(shown));
     }
     void plots_data()
     {
@@ -333,12 +370,18 @@ private slots:
         control<QSpinBox>("binsBox")->setValue(4);
         QCOMPARE(plot()->graph(0)->data()->size(), 8);
         QCOMPARE(readout(), QString());
-        click("clearButton"); // back to the empty plot of the start
-        QCOMPARE(redraws.size(), 5);
-        QCOMPARE(plot()->graphCount(), 0);
-        QCOMPARE(plot()->yAxis->label(), QString());
+        // Back to the ranges of the start, the expected line across them until the first sample.
+        check("plotProbabilityButton", true);
+        click("clearButton");
+        QCOMPARE(redraws.size(), 6);
+        QCOMPARE(plot()->graph(0)->data()->size(), 0);
+        QCOMPARE(plot()->yAxis->label(), "probability");
         QCOMPARE(rangeOf(plot()->xAxis), Range(0, 1000));
         QCOMPARE(rangeOf(plot()->yAxis), Range(0, 1));
+        const auto line = plot()->graph(1)->data();
+        QCOMPARE(line->size(), 2);
+        QCOMPARE(Range(line->at(0)->key, line->at(1)->key), Range(0, 1000));
+        QCOMPARE(line->at(0)->value, model().expectedProbability());
     }
     void savedFiles_data()
     {
@@ -564,6 +607,8 @@ private slots:
         check("trailModeCheckBox", true);
         QTest::keyClick(field, Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(window->lesson().toJson(), saved);
+        QCOMPARE(plot()->yAxis->label(), "density"); // drawn as its settings draw it
+        QCOMPARE(plot()->graphCount(), 2);
         QCOMPARE(state(), "stopped Play");
         QVERIFY(!control<QCheckBox>("trailModeCheckBox")->isChecked());
         QVERIFY(model().timeData().isEmpty());
