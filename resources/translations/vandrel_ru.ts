@@ -355,38 +355,6 @@ Laboratory</source>
 <context>
     <name>ResultsPlot</name>
     <message>
-        <source>Spacing</source>
-        <translation>Расстояние</translation>
-    </message>
-    <message>
-        <source>Atom radius</source>
-        <translation>Радиус атома</translation>
-    </message>
-    <message>
-        <source>Electron radius</source>
-        <translation>Радиус электрона</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>Скорость</translation>
-    </message>
-    <message>
-        <source>Electrons</source>
-        <translation>Электроны</translation>
-    </message>
-    <message>
-        <source>Strips</source>
-        <translation>Отрезки</translation>
-    </message>
-    <message>
-        <source>Free area</source>
-        <translation>Свободная площадь</translation>
-    </message>
-    <message>
-        <source>Electrons per free area</source>
-        <translation>Электроны на свободную площадь</translation>
-    </message>
-    <message>
         <source>exact collisions</source>
         <translation>точные столкновения</translation>
     </message>
@@ -696,14 +664,6 @@ with a wall or an atom, against T, the model time.</source>
         <translation>Не удалось сохранить изображение поля в файл %1: %2.</translation>
     </message>
     <message>
-        <source>measured</source>
-        <translation>измеренное</translation>
-    </message>
-    <message>
-        <source>expected</source>
-        <translation>ожидаемое</translation>
-    </message>
-    <message>
         <source>The settings changed since the measurement began: “%1” starts it again.</source>
         <translation>Настройки изменились после начала измерения: «%1» начнёт его заново.</translation>
     </message>
@@ -730,6 +690,146 @@ with a wall or an atom, against T, the model time.</source>
     <message>
         <source>Electrons that met only walls since the measurement began: %1; they lift ℓ.</source>
         <translation>Электронов, встречавших с начала измерения только стенки: %1; они завышают ℓ.</translation>
+    </message>
+    <message>
+        <source>Take every electron away and place as many as Electrons says at random in the chosen strip, then start the measurement again: a gas let out of one strip.</source>
+        <translation>Убрать все электроны и поставить столько, сколько указано в «Электроны», в случайные места выбранного отрезка, затем начать измерение заново: газ, выпущенный из одного отрезка.</translation>
+    </message>
+    <message>
+        <source>Fill the selected strip</source>
+        <translation>Заполнить выбранный отрезок</translation>
+    </message>
+    <message>
+        <source>Plot the entropy of where the electrons are over the strips, against T: 0 when they are spread as the free space is, below 0 when they gather; with the value it has for electrons placed at random.</source>
+        <translation>Построить энтропию расположения электронов по отрезкам от T: 0, когда они распределены как свободное пространство, меньше 0, когда они собираются; вместе с её значением для случайно расставленных электронов.</translation>
+    </message>
+    <message>
+        <source>Entropy</source>
+        <translation>Энтропия</translation>
+    </message>
+    <message>
+        <source>Plot the recorded results, each with its standard error, against a setting or what the settings make of the field.</source>
+        <translation>Построить записанные результаты, каждый со стандартной ошибкой, в зависимости от настройки или от того, что настройки делают с полем.</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Результаты</translation>
+    </message>
+    <message>
+        <source>x:</source>
+        <translation>x:</translation>
+    </message>
+    <message>
+        <source>What the results are plotted against.</source>
+        <translation>От чего строятся результаты.</translation>
+    </message>
+    <message>
+        <source>y:</source>
+        <translation>y:</translation>
+    </message>
+    <message>
+        <source>Which measured quantity of the results is plotted.</source>
+        <translation>Какая измеренная величина результатов строится.</translation>
+    </message>
+    <message>
+        <source>Show the results table in place of the plot, to delete rows or clear it.</source>
+        <translation>Показать таблицу результатов вместо графика, чтобы удалить строки или очистить её.</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Таблица</translation>
+    </message>
+    <message>
+        <source>Delete the rows selected in the table (Delete).</source>
+        <translation>Удалить выделенные в таблице строки (Delete).</translation>
+    </message>
+    <message>
+        <source>Delete rows</source>
+        <translation>Удалить строки</translation>
+    </message>
+    <message>
+        <source>Delete every row of the results table, after a question.</source>
+        <translation>Удалить все строки таблицы результатов, спросив сначала.</translation>
+    </message>
+    <message>
+        <source>Clear table</source>
+        <translation>Очистить таблицу</translation>
+    </message>
+    <message>
+        <source>Turn every electron back along the way it came (Ctrl+B); the time runs on. Along exact collisions the gas retraces its paths until the computer&apos;s rounding errors, grown at every collision, win.</source>
+        <translation>Развернуть каждый электрон назад по его пути (Ctrl+B); время идёт дальше. При точных столкновениях газ проходит свои пути обратно, пока ошибки округления компьютера, растущие при каждом столкновении, не возьмут верх.</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Обратить</translation>
+    </message>
+    <message>
+        <source>Add the measurement as it stands to the results table, with its settings (Ctrl+R). Not after a change of settings: reset the statistics first.</source>
+        <translation>Добавить текущее измерение с его настройками в таблицу результатов (Ctrl+R). Не после смены настроек: сначала сбросьте статистику.</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Записать</translation>
+    </message>
+    <message>
+        <source>Open one of the lessons that come with the program.</source>
+        <translation>Открыть один из уроков, поставляемых с программой.</translation>
+    </message>
+    <message>
+        <source>Example lessons…</source>
+        <translation>Примеры уроков…</translation>
+    </message>
+    <message>
+        <source>No results yet: “%1” adds the measurement as it stands.</source>
+        <translation>Результатов пока нет: «%1» добавляет текущее измерение.</translation>
+    </message>
+    <message>
+        <source>Rows: %1; beyond 2 σ of their expected values: %2</source>
+        <translation>Строк: %1; дальше 2 σ от ожидаемых значений: %2</translation>
+    </message>
+    <message>
+        <source>Open circles: the stepwise rule, which settles off the expected values; filled: “%1”.</source>
+        <translation>Пустые кружки — пошаговое правило, которое сходится не к ожидаемым значениям; закрашенные — «%1».</translation>
+    </message>
+    <message>
+        <source>Not recorded: the settings changed since the measurement began; “%1” first.</source>
+        <translation>Не записано: настройки менялись после начала измерения; сначала «%1».</translation>
+    </message>
+    <message>
+        <source>Not recorded: nothing has been measured yet.</source>
+        <translation>Не записано: ещё ничего не измерено.</translation>
+    </message>
+    <message>
+        <source>Recorded as row %1 of the results.</source>
+        <translation>Записано в строку %1 результатов.</translation>
+    </message>
+    <message>
+        <source>Delete all %1 rows of the results table?</source>
+        <translation>Удалить все строки таблицы результатов (%1)?</translation>
+    </message>
+    <message>
+        <source>The results table has %1 rows that are not saved. End the program without them?</source>
+        <translation>В таблице результатов есть несохранённые строки (%1). Завершить программу без них?</translation>
+    </message>
+    <message>
+        <source>Back after the reverse: %1 of %2 electrons within 10⁻⁶ px of where they started; median distance %3 px.</source>
+        <translation>После обращения вернулись: %1 из %2 электронов ближе 10⁻⁶ пикс. к месту старта; медиана расстояния %3 пикс.</translation>
+    </message>
+    <message>
+        <source>Rose by %1 of ln(1/q%2) = %3.</source>
+        <translation>Выросла на %1 из ln(1/q%2) = %3.</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Заметки</translation>
+    </message>
+    <message>
+        <source>Opening the lesson replaces the %1 rows of the results table, which are not saved. Open it all the same?</source>
+        <translation>Открытие урока заменит несохранённые строки таблицы результатов (%1). Всё равно открыть?</translation>
+    </message>
+    <message>
+        <source>The example lessons are not installed.</source>
+        <translation>Примеры уроков не установлены.</translation>
     </message>
 </context>
 </TS>

@@ -65,6 +65,8 @@ bool Lesson::needsNewerFormat() const
     return !title.isEmpty() || !notes.isEmpty() || lectureView || !results.isEmpty() || newerPlot;
 }
 
+const QString Lesson::resultsPlot = QStringLiteral("results");
+
 // The quantities by the names they go by in CSV, the runner and here.
 const QStringList &Lesson::plotModes()
 {
@@ -72,7 +74,7 @@ const QStringList &Lesson::plotModes()
         QStringList keys;
         for (const QuantityDefinition &quantity : quantityTable())
             keys << QString::fromLatin1(quantity.key);
-        return keys;
+        return keys << resultsPlot;
     }();
     return names;
 }
@@ -106,6 +108,10 @@ QByteArray Lesson::toJson() const
         fields.append({"notes", quoted(notes)});
     if (lectureView)
         fields.append({"lectureView", flag(lectureView)});
+    if (plot == resultsPlot) {
+        fields.append({"resultsAcross", quoted(resultsAcross)});
+        fields.append({"resultsUp", quoted(resultsUp)});
+    }
     if (!results.isEmpty())
         fields.append({"results", resultsField(results)});
     QByteArray text = "{\n";

@@ -40,9 +40,14 @@ public:
     QString notes;
     bool lectureView = false;
     QVector<ResultsRow> results;
+    // With the plot "results": what it shows across (a key of resultsAxes()) and up (a quantity).
+    QString resultsAcross = QString::fromLatin1(resultsAxes().first().key);
+    QString resultsUp = QStringLiteral("pressure");
 
-    // The plot modes by their names in the file, in the order of the form's buttons.
+    // The plot modes by their names in the file, in the order of the form's buttons: the
+    // quantities, then the results.
     static const QStringList &plotModes();
+    static const QString resultsPlot;
     static constexpr int maxElectrons = 500;
     static constexpr int maxResults = 1000;
     static constexpr int longestTitle = 200;

@@ -147,6 +147,12 @@ public:
             return;
         field = text;
     }
+    void optionalName(const char *key, const QStringList &names, QString &field)
+    {
+        if (!error.isEmpty() || object.value(QLatin1String(key)).isUndefined())
+            return;
+        name(key, names, field);
+    }
     void optionalFlag(const char *key, bool &field)
     {
         if (!error.isEmpty() || object.value(QLatin1String(key)).isUndefined())
@@ -300,6 +306,11 @@ std::optional<Lesson> Lesson::fromJson(const QByteArray &text, QString *error)
     fields.optionalText("title", Lesson::longestTitle, true, lesson.title);
     fields.optionalText("notes", Lesson::longestNotes, false, lesson.notes);
     fields.optionalFlag("lectureView", lesson.lectureView);
+    QStringList axes;
+    for (const ResultsAxisDefinition &axis : resultsAxes())
+        axes << QString::fromLatin1(axis.key);
+    fields.optionalName("resultsAcross", axes, lesson.resultsAcross);
+    fields.optionalName("resultsUp", plotModes().mid(0, quantityTable().size()), lesson.resultsUp);
     fields.results(lesson.results);
     fields.noOthers();
     if (!fields.error.isEmpty()) {

@@ -109,6 +109,7 @@ void GasModel::addElectronAt(const QPointF &centre, double angle)
 {
     positions.append(centre);
     startPositions.append(centre);
+    reversal.reset(); // an undo would not know the new electron
     directions.append(angle);
     headings.emplace_back();
     headingAngles.push_back(std::nan(""));

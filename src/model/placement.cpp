@@ -59,6 +59,7 @@ void GasModel::setNumber(int n)
         electronStripTimes.resize(std::size_t(n) * binsNumber);
         count = n;
         noteChange(ElectronCount);
+        reversal.reset();
     }
     placeRandomElectrons(n - count, 0, width);
 }

@@ -3,6 +3,9 @@
 #include "csvnumber.h"
 #include "gasmodel.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -35,7 +38,47 @@ std::optional<double> numberIn(const QString &text)
         return std::nullopt;
     return value;
 }
+
+// The axes' keys are the columns they come from, where they are one.
+const QVector<ResultsAxisDefinition> axes{
+    {ResultsAxis::Spacing, "side", "spacing", QT_TRANSLATE_NOOP("ResultsPlot", "Spacing"),
+     SettingKey::Side},
+    {ResultsAxis::AtomRadius, "atom_radius", "atom radius",
+     QT_TRANSLATE_NOOP("ResultsPlot", "Atom radius"), SettingKey::AtomRadius},
+    {ResultsAxis::ElectronRadius, "electron_radius", "electron radius",
+     QT_TRANSLATE_NOOP("ResultsPlot", "Electron radius"), SettingKey::ElectronRadius},
+    {ResultsAxis::Speed, "speed", "speed", QT_TRANSLATE_NOOP("ResultsPlot", "Speed"),
+     SettingKey::Speed},
+    {ResultsAxis::Electrons, "electrons", "electrons",
+     QT_TRANSLATE_NOOP("ResultsPlot", "Electrons"), SettingKey::Electrons},
+    {ResultsAxis::Strips, "bins", "strips", QT_TRANSLATE_NOOP("ResultsPlot", "Strips"),
+     SettingKey::Strips},
+    {ResultsAxis::FreeArea, "free_area", "free area", QT_TRANSLATE_NOOP("ResultsPlot", "Free area"),
+     std::nullopt},
+    {ResultsAxis::ElectronsPerFreeArea, "electrons_per_free_area", "electrons per free area",
+     QT_TRANSLATE_NOOP("ResultsPlot", "Electrons per free area"), std::nullopt},
+};
 } // namespace
+
+const QVector<ResultsAxisDefinition> &resultsAxes()
+{
+    return axes;
+}
+
+const ResultsAxisDefinition &definitionOf(ResultsAxis axis)
+{
+    return *std::find_if(axes.begin(), axes.end(),
+                         [axis](const ResultsAxisDefinition &d) { return d.axis == axis; });
+}
+
+std::optional<ResultsAxis> resultsAxisNamed(const QString &key)
+{
+    for (const ResultsAxisDefinition &axis : axes) {
+        if (key == QLatin1String(axis.key))
+            return axis.axis;
+    }
+    return std::nullopt;
+}
 
 ResultsRow ResultsRow::of(const GasModel &model)
 {

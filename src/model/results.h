@@ -36,6 +36,34 @@ struct ResultsRow
     const Value &valueOf(Quantity quantity) const;
 };
 
+// What the Results plot can put across: a setting, or what the settings make of the field.
+enum class ResultsAxis {
+    Spacing,
+    AtomRadius,
+    ElectronRadius,
+    Speed,
+    Electrons,
+    Strips,
+    FreeArea,
+    ElectronsPerFreeArea,
+};
+
+struct ResultsAxisDefinition
+{
+    ResultsAxis axis;
+    // Its name in the lesson file, its axis label (English, as all the axes), and its name in the
+    // plot's choice, translated in the context "ResultsPlot".
+    const char *key;
+    const char *axisLabel;
+    const char *name;
+    // The setting it is, if it is one: then a curve of the expected value can follow it.
+    std::optional<SettingKey> setting;
+};
+
+const QVector<ResultsAxisDefinition> &resultsAxes();
+const ResultsAxisDefinition &definitionOf(ResultsAxis axis);
+std::optional<ResultsAxis> resultsAxisNamed(const QString &key);
+
 // The one list of columns of every results table, the window's and the runner's: the settings,
 // the motion, how it ran, then each quantity's value, error and expected value.
 QStringList resultsColumns();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 // Each heading turns to its opposite, exactly, and leads: the angle is worked out from it. What
 // was there before is kept, so that a second Reverse straight after gives it back to the bit.
@@ -18,6 +19,10 @@ void GasModel::reverseDirections()
     electronDirections(); // the angles up to date before they are kept
     reversal = Reversal{stepsSinceReset, speed, directions, headings, headingAngles};
     for (int i = 0; i < count; ++i) {
+        // Where the angle leads, the heading is worked out from it only at the next step.
+        const double angle = directions[i];
+        if (!std::isnan(headingAngles[i]) && std::memcmp(&headingAngles[i], &angle, sizeof angle))
+            headFromAngle(i);
         headings[i] = -headings[i];
         headingAngles[i] = std::nan("");
     }

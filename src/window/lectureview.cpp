@@ -193,8 +193,12 @@ void LectureView::leave()
 // the number of electrons, which a teacher changes while lecturing.
 QList<QWidget *> LectureView::hiddenControls() const
 {
-    QList<QWidget *> hidden{ui->backButton, ui->saveButton, ui->openButton,
-                            ui->pointsDescriptionLabel, ui->probabilitySettingsBox};
+    QList<QWidget *> hidden{ui->backButton,
+                            ui->saveButton,
+                            ui->openButton,
+                            ui->exampleLessonsButton,
+                            ui->pointsDescriptionLabel,
+                            ui->probabilitySettingsBox};
     for (int i = 0; i < ui->gridLayout_2->count(); ++i) {
         if (QWidget *setting = ui->gridLayout_2->itemAt(i)->widget())
             hidden << setting;

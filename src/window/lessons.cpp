@@ -1,5 +1,7 @@
+#include "lectureview.h"
 #include "lesson.h"
 #include "plainmessage.h"
+#include "resultstablemodel.h"
 #include "showntext.h"
 #include "ui_window.h"
 #include "widget.h"
@@ -7,11 +9,13 @@
 
 #include <QButtonGroup>
 #include <QDir>
+#include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QShortcut>
 
 #include <algorithm>
@@ -32,6 +36,17 @@ QString lessonAmong(const QMimeData *dragged)
 void Window::connectLessons()
 {
     connect(ui->openButton, &QPushButton::clicked, this, &Window::chooseLesson);
+    connect(ui->exampleLessonsButton, &QPushButton::clicked, this, &Window::chooseExampleLesson);
+    // A lesson's title and notes, for the teacher to read and close; plain text, as a file
+    // brings it.
+    notesDock = new QDockWidget(this);
+    notesDock->setObjectName(QStringLiteral("lessonNotesDock"));
+    notesText = new QPlainTextEdit(notesDock);
+    notesText->setReadOnly(true);
+    notesDock->setWidget(notesText);
+    addDockWidget(Qt::RightDockWidgetArea, notesDock);
+    notesDock->setFloating(true);
+    notesDock->hide();
     connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, ui->openButton,
             &QAbstractButton::click);
     setAcceptDrops(true);
@@ -45,6 +60,16 @@ Lesson Window::lesson() const
     lesson.showBins = ui->showBinsBox->isChecked();
     lesson.plot = QString::fromLatin1(definitionOf(shownQuantity()).key);
     lesson.showExpected = ui->expectedCheckBox->isChecked();
+    if (showsResults())
+        lesson.plot = Lesson::resultsPlot;
+    lesson.resultsAcross = QString::fromLatin1(
+        definitionOf(ResultsAxis(ui->resultsAcrossBox->currentData().toInt())).key);
+    lesson.resultsUp =
+        QString::fromLatin1(definitionOf(Quantity(ui->resultsUpBox->currentData().toInt())).key);
+    lesson.title = lessonTitle;
+    lesson.notes = lessonNotes;
+    lesson.lectureView = lectureView->isOn();
+    lesson.results = results->rows();
     // Clicks can put more electrons on the field than the box counts; a lesson holds what it shows.
     const int kept = std::min(model.number(), Lesson::maxElectrons);
     for (int i = 0; i < kept; ++i)
@@ -66,6 +91,19 @@ void Window::applyLesson(const Lesson &lesson)
         if (button && lesson.plot == QLatin1String(quantity.key))
             button->setChecked(true);
     }
+    if (lesson.plot == Lesson::resultsPlot)
+        ui->plotResultsButton->setChecked(true);
+    if (const std::optional<ResultsAxis> across = resultsAxisNamed(lesson.resultsAcross))
+        ui->resultsAcrossBox->setCurrentIndex(ui->resultsAcrossBox->findData(int(*across)));
+    for (const QuantityDefinition &quantity : quantityTable()) {
+        if (lesson.resultsUp == QLatin1String(quantity.key))
+            ui->resultsUpBox->setCurrentIndex(ui->resultsUpBox->findData(int(quantity.quantity)));
+    }
+    // A lesson without results leaves the table as it is.
+    if (!lesson.results.isEmpty()) {
+        results->replaceAll(lesson.results);
+        results->markSaved();
+    }
     ui->expectedCheckBox->setChecked(lesson.showExpected);
     for (const Lesson::Electron &electron : lesson.electrons)
         model.addElectronAt(electron.centre, electron.angle);
@@ -73,6 +111,26 @@ void Window::applyLesson(const Lesson &lesson)
     ui->numberBox->setValue(model.number());
     resetStatistics();
     widget->repaint();
+    setLectureView(lesson.lectureView);
+    showLessonNotes(lesson);
+}
+
+void Window::showLessonNotes(const Lesson &lesson)
+{
+    lessonTitle = lesson.title;
+    lessonNotes = lesson.notes;
+    if (lessonTitle.isEmpty() && lessonNotes.isEmpty()) {
+        notesDock->hide();
+        return;
+    }
+    notesDock->setWindowTitle(lessonTitle.isEmpty() ? tr("Notes") : lessonTitle);
+    notesText->setPlainText(lessonNotes);
+    // Beside the window's right edge, over the controls rather than the field and the plot.
+    const QRect shown = geometry();
+    const QSize size(std::min(480, shown.width() / 2), std::min(420, shown.height() * 2 / 3));
+    notesDock->setGeometry(QRect(shown.topRight() - QPoint(size.width() + 8, -40), size));
+    notesDock->show();
+    notesDock->raise();
 }
 
 bool Window::openLesson(const QString &fileName)
@@ -85,6 +143,10 @@ bool Window::openLesson(const QString &fileName)
                         .arg(escapedText(QDir::toNativeSeparators(fileName)), problem));
         return false;
     }
+    if (!lesson->results.isEmpty() &&
+        !agreesToDropResults(tr("Opening the lesson replaces the %1 rows of the results table, "
+                                "which are not saved. Open it all the same?")))
+        return false;
     applyLesson(*lesson);
     return true;
 }
@@ -93,6 +155,35 @@ void Window::chooseLesson()
 {
     const QString fileName = QFileDialog::getOpenFileName(this, tr("Open Lesson"), lastSaveFolder(),
                                                           tr("Lesson (*.vandrel)"));
+    if (!fileName.isEmpty())
+        openLesson(fileName);
+}
+
+// Where the program's example lessons lie in the language shown: beside the installed program,
+// or beside the programs of the build tree.
+QString Window::exampleLessonsFolder()
+{
+    const QString language =
+        QLocale().language() == QLocale::Russian ? QStringLiteral("ru") : QStringLiteral("en");
+    const QDir programs(QCoreApplication::applicationDirPath());
+    for (const QString &up : {QStringLiteral(".."), QStringLiteral("../..")}) {
+        const QString folder =
+            programs.absoluteFilePath(up + QStringLiteral("/share/vandrel/lessons/") + language);
+        if (QFileInfo(folder).isDir())
+            return QDir::cleanPath(folder);
+    }
+    return QString();
+}
+
+void Window::chooseExampleLesson()
+{
+    const QString folder = exampleLessonsFolder();
+    if (folder.isEmpty()) {
+        warnPlainly(this, tr("Open Lesson"), tr("The example lessons are not installed."));
+        return;
+    }
+    const QString fileName =
+        QFileDialog::getOpenFileName(this, tr("Open Lesson"), folder, tr("Lesson (*.vandrel)"));
     if (!fileName.isEmpty())
         openLesson(fileName);
 }

@@ -105,8 +105,12 @@ PlottedCurve Window::currentCurve() const
 // tick. The axis keeps its range whenever the plot refuses an empty one.
 void Window::replot()
 {
+    if (showsResults()) {
+        showResults();
+        return;
+    }
     using Range = QuantityDefinition::Range;
-    plot->clearGraphs();
+    plot->clearPlottables(); // the Results plot's error bars too
     shownCurve = currentCurve();
     const QuantityDefinition &shown = shownCurve.definition();
     const Points data =

@@ -72,7 +72,7 @@ void Window::showReadout(const PlottedCurve &curve)
     const Measurement measured = shown.measured(model, strip);
     if (std::isnan(measured.value)) {
         ui->readoutLabel->clear();
-        ui->readoutNoteLabel->setNote(QString());
+        ui->readoutNoteLabel->setNote(recordNotice);
         return;
     }
     QLocale numbers = locale();
@@ -92,6 +92,8 @@ void Window::showReadout(const PlottedCurve &curve)
         notes << stepOutrunsTheAtoms(numbers);
     if (shown.quantity == Quantity::MeanFreePath)
         notes << electronsMeetingOnlyWalls();
+    notes.prepend(arrowOfTimeNotes(shown, numbers));
+    notes.prepend(recordNotice);
     notes.removeAll(QString());
     ui->readoutLabel->setText(text);
     ui->readoutNoteLabel->setNote(notes.join(QLatin1Char(' ')));

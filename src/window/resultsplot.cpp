@@ -14,31 +14,6 @@ constexpr double marginFactor = 0.05;
 const QColor pointColour(0x1f, 0x4e, 0xa8);
 const QColor expectedColour(0xc0, 0x00, 0x00);
 
-const QVector<ResultsAxisDefinition> axes{
-    {ResultsAxis::Spacing, "side", "spacing", QT_TRANSLATE_NOOP("ResultsPlot", "Spacing"),
-     SettingKey::Side},
-    {ResultsAxis::AtomRadius, "atom_radius", "atom radius",
-     QT_TRANSLATE_NOOP("ResultsPlot", "Atom radius"), SettingKey::AtomRadius},
-    {ResultsAxis::ElectronRadius, "electron_radius", "electron radius",
-     QT_TRANSLATE_NOOP("ResultsPlot", "Electron radius"), SettingKey::ElectronRadius},
-    {ResultsAxis::Speed, "speed", "speed", QT_TRANSLATE_NOOP("ResultsPlot", "Speed"),
-     SettingKey::Speed},
-    {ResultsAxis::Electrons, "electrons", "electrons",
-     QT_TRANSLATE_NOOP("ResultsPlot", "Electrons"), SettingKey::Electrons},
-    {ResultsAxis::Strips, "bins", "strips", QT_TRANSLATE_NOOP("ResultsPlot", "Strips"),
-     SettingKey::Strips},
-    {ResultsAxis::FreeArea, "free_area", "free area", QT_TRANSLATE_NOOP("ResultsPlot", "Free area"),
-     std::nullopt},
-    {ResultsAxis::ElectronsPerFreeArea, "electrons_per_free_area", "electrons per free area",
-     QT_TRANSLATE_NOOP("ResultsPlot", "Electrons per free area"), std::nullopt},
-};
-
-const ResultsAxisDefinition &definitionOf(ResultsAxis axis)
-{
-    return *std::find_if(axes.begin(), axes.end(),
-                         [axis](const ResultsAxisDefinition &d) { return d.axis == axis; });
-}
-
 struct Range
 {
     double lower = std::numeric_limits<double>::infinity();
@@ -72,11 +47,6 @@ struct Points
 };
 } // namespace
 
-const QVector<ResultsAxisDefinition> &resultsAxes()
-{
-    return axes;
-}
-
 const FreeSpace &ResultsPlot::freeSpaceOf(const GasSettings &settings)
 {
     const LatticeGeometry geometry = Expectations::geometryOf(settings);
@@ -101,14 +71,23 @@ double ResultsPlot::valueAcross(const ResultsRow &row, ResultsAxis across)
     return area > 0 ? row.settings.electrons() / area : std::nan("");
 }
 
+bool ResultsPlot::CurveKey::operator==(const CurveKey &other) const
+{
+    return last == other.last && across == other.across && up == other.up && from == other.from &&
+           to == other.to;
+}
+
 QVector<QPointF> ResultsPlot::expectedCurve(const GasSettings &last,
                                             const ResultsAxisDefinition &across,
                                             const QuantityDefinition &up, double from, double to)
 {
+    const CurveKey key{last, across.axis, up.quantity, from, to};
+    if (curveKey == key)
+        return curve;
     const SettingDefinition &setting = ::definitionOf(*across.setting);
     const double low = std::max(from, setting.minimum);
     const double high = std::min(to, setting.runnerMaximum);
-    QVector<QPointF> curve;
+    curve.clear();
     for (int i = 0; i <= curveSamples; ++i) {
         double x = low + (high - low) * i / curveSamples;
         if (setting.whole)
@@ -120,6 +99,7 @@ QVector<QPointF> ResultsPlot::expectedCurve(const GasSettings &last,
         const Expectations expected = Expectations::of(settings, freeSpaceOf(settings));
         curve.append(QPointF(x, up.expectedFrom(expected, settings.selectedStrip() - 1)));
     }
+    curveKey = key;
     return curve;
 }
 

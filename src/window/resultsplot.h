@@ -11,32 +11,6 @@
 
 class QCustomPlot;
 
-// What the Results plot can put across: a setting, or what the settings make of the field.
-enum class ResultsAxis {
-    Spacing,
-    AtomRadius,
-    ElectronRadius,
-    Speed,
-    Electrons,
-    Strips,
-    FreeArea,
-    ElectronsPerFreeArea,
-};
-
-struct ResultsAxisDefinition
-{
-    ResultsAxis axis;
-    // Its name in the lesson file, its axis label (English, as all the axes), and its name in the
-    // plot's choice, translated in the context "ResultsPlot".
-    const char *key;
-    const char *axisLabel;
-    const char *name;
-    // The setting it is, if it is one: then a curve of the expected value can follow it.
-    std::optional<SettingKey> setting;
-};
-
-const QVector<ResultsAxisDefinition> &resultsAxes();
-
 // The recorded experiments as points with one standard error above and below, against a setting
 // or a derived quantity; those of the stepwise rule open, those of exact collisions filled. With
 // the expected value: across a setting a curve over the whole range, worked out from the geometry
@@ -67,6 +41,18 @@ private:
 
     // Free spaces worked out, by the geometry: rows share few, and each takes a millisecond.
     QVector<QPair<LatticeGeometry, FreeSpace>> freeSpaces;
+    // The last curve and what it was drawn for: the plot is drawn again at every tick.
+    struct CurveKey
+    {
+        GasSettings last;
+        ResultsAxis across;
+        Quantity up;
+        double from;
+        double to;
+        bool operator==(const CurveKey &other) const;
+    };
+    std::optional<CurveKey> curveKey;
+    QVector<QPointF> curve;
 };
 
 #endif

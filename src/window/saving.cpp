@@ -3,6 +3,7 @@
 #include "plotslide.h"
 #include "plottedcurve.h"
 #include "regularfile.h"
+#include "resultstablemodel.h"
 #include "showntext.h"
 #include "ui_window.h"
 #include "widget.h"
@@ -132,9 +133,11 @@ QString Window::saveTo(const QString &fileName, Picture picture)
     QString failed;
     QByteArray bytes;
     QString problem;
+    // The results table is saved with the Results plot's numbers and with the lesson.
+    const bool resultsSaved = suffix == lessonSuffix || (suffix == numbersSuffix && showsResults());
     if (suffix == numbersSuffix) {
         failed = tr("Could not save the numbers to %1: %2.");
-        bytes = shownCurve.toCsv();
+        bytes = showsResults() ? results->toCsv() : shownCurve.toCsv();
     } else if (suffix == lessonSuffix) {
         failed = tr("Could not save the lesson to %1: %2.");
         bytes = lesson().toJson();
@@ -148,6 +151,8 @@ QString Window::saveTo(const QString &fileName, Picture picture)
     }
     if (problem.isEmpty())
         problem = RegularFile::save(fileName, bytes);
+    if (problem.isEmpty() && resultsSaved)
+        results->markSaved();
     return problem.isEmpty() ? QString()
                              : failed.arg(escapedText(QDir::toNativeSeparators(fileName)), problem);
 }

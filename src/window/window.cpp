@@ -2,6 +2,7 @@
 
 #include "introb.h"
 #include "lectureview.h"
+#include "resultstablemodel.h"
 #include "ui_window.h"
 #include "widget.h"
 
@@ -33,7 +34,7 @@ Window::Window(QWidget *parent) : QMainWindow(parent), ui(new Ui::Window)
     connect(intro, &Introb::closeMW, this, &Window::close);
 
     plot = new QCustomPlot(this);
-    ui->plotLayout->addWidget(plot);
+    ui->plotPageLayout->addWidget(plot);
 
     widget = new Widget(&model, this);
     ui->nativeLayout->addWidget(widget, 0, 0);
@@ -46,6 +47,7 @@ Window::Window(QWidget *parent) : QMainWindow(parent), ui(new Ui::Window)
 
     wasPlaying = false;
     connectControls();
+    connectResults();
     addShortcuts();
     connectLessons();
     lectureView = new LectureView(this, ui, widget, plot);
@@ -102,6 +104,7 @@ void Window::connectControls()
     quantityButtons->addButton(ui->plotPressureButton, int(Quantity::Pressure));
     quantityButtons->addButton(ui->plotDensityButton, int(Quantity::Density));
     quantityButtons->addButton(ui->plotMeanFreePathButton, int(Quantity::MeanFreePath));
+    quantityButtons->addButton(ui->plotEntropyButton, int(Quantity::Entropy));
     connect(quantityButtons, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked)
             replot();
@@ -208,6 +211,7 @@ void Window::clearSettings()
 // hand-placed ones; the motion runs on or stays paused.
 void Window::resetStatistics()
 {
+    recordNotice.clear();
     model.clearStatistics();
     resetPlot();
 }
@@ -264,6 +268,7 @@ void Window::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        fillResultsChoices();
         setWindowTitle(tr("Physics"));
         showPlayButtonText();
         followLocale();
@@ -280,6 +285,7 @@ void Window::followLocale()
     numbers.setNumberOptions(QLocale::OmitGroupSeparator);
     setLocale(numbers);
     plot->setLocale(numbers);
+    results->setNumberLocale(numbers);
 }
 
 // Space plays or pauses, Ctrl+S saves, F1 shows the guide. Through the

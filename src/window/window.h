@@ -3,6 +3,7 @@
 
 #include "gasmodel.h"
 #include "plottedcurve.h"
+#include "resultsplot.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -18,6 +19,9 @@ class Language;
 class Lesson;
 class LectureView;
 class Widget;
+class ResultsTableModel;
+class QDockWidget;
+class QPlainTextEdit;
 class GasSettings;
 enum class SettingKey;
 struct RoundedMeasurement;
@@ -56,6 +60,8 @@ public:
     bool openLesson(const QString &fileName);
 
     const GasModel &gasModel() const { return model; }
+    // The recorded experiments.
+    const ResultsTableModel &resultsTable() const { return *results; }
 
 public slots:
     void replot();
@@ -68,21 +74,40 @@ public slots:
     void resetStatistics();
     void setExactCollisions(bool on);
     void chooseLesson();
+    void chooseExampleLesson();
+    // Adds the measurement as it stands to the results table, unless a setting it depends on
+    // changed since it began.
+    void record();
+    void deleteSelectedResults();
+    void clearResults();
+    // Every electron turned back; a second straight after undoes it.
+    void reverse();
+    // The electrons box's number of electrons, placed at random in the selected strip.
+    void fillSelectedStrip();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void showPlayButtonText();
     PlottedCurve currentCurve() const;
     static QString saveCaption();
     static QString lastSaveFolder();
+    static QString exampleLessonsFolder();
     void connectLessons();
     void applyLesson(const Lesson &lesson);
     Quantity shownQuantity() const;
+    bool showsResults() const;
+    void connectResults();
+    void fillResultsChoices();
+    void showResults();
+    bool agreesToDropResults(const QString &question);
+    void showLessonNotes(const Lesson &lesson);
+    QString arrowOfTimeNotes(const QuantityDefinition &shown, const QLocale &numbers) const;
     bool agreesToReplace(const QString &fileName);
     QAbstractSpinBox *spinBoxBeingEdited() const;
     QList<QPair<SettingKey, QAbstractSpinBox *>> settingBoxes() const;
@@ -114,6 +139,15 @@ private:
     bool wasPlaying;
     bool playButtonSaysPause = false; // kept through trail mode, retold in each language
     PlottedCurve shownCurve;          // what the plot shows, for saving
+    ResultsTableModel *results;
+    ResultsPlot resultsPlot;
+    // What Record said last, shown with the notes until the measurement starts again.
+    QString recordNotice;
+    // The notes a lesson brought, in a panel the teacher closes; kept for the lesson saved next.
+    QDockWidget *notesDock;
+    QPlainTextEdit *notesText;
+    QString lessonTitle;
+    QString lessonNotes;
 };
 
 #endif

@@ -26,8 +26,9 @@ private slots:
         const auto boxes = window.findChildren<QAbstractSpinBox *>();
         auto buttons = window.findChildren<QAbstractButton *>();
         // Their dialogs would wait.
-        buttons.removeOne(window.findChild<QPushButton *>("saveButton"));
-        buttons.removeOne(window.findChild<QPushButton *>("openButton"));
+        for (const char *asking : {"saveButton", "openButton", "exampleLessonsButton",
+                                   "clearResultsButton"})
+            buttons.removeOne(window.findChild<QPushButton *>(asking));
         std::mt19937 random(20240611);
         const auto below = [&random](int bound) { return int(random() % unsigned(bound)); };
         // Either end of the box's range (one time in twenty), anywhere in it (one in forty), or

@@ -449,7 +449,7 @@ private slots:
     {
         QTest::addColumn<bool>("exact");
         QTest::addColumn<int>("returned"); // of 200 after 20 steps out and 20 back
-        QTest::newRow("stepwise") << false << 30;
+        QTest::newRow("stepwise") << false << 31;
         QTest::newRow("exact") << true << 200;
     }
     // Reverse twice in a row changes no direction to the last bit. Reversed after 20 steps, the
@@ -468,6 +468,15 @@ private slots:
         model.reverseDirections();
         model.reverseDirections();
         QCOMPARE(flat(model), before);
+        // With an electron added between two Reverses, each turns twice, the new one too.
+        model.reverseDirections();
+        model.setNumber(201);
+        model.reverseDirections();
+        for (int i = 0; i < 200; ++i) {
+            const double turned = model.electronDirections()[i] - before[3 * i + 2];
+            QCOMPARE(std::cos(turned), 1.0);
+        }
+        model.setNumber(200);
         model.reverseDirections();
         for (int step = 0; step < 19; ++step)
             model.step(50);

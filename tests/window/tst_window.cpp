@@ -670,7 +670,7 @@ private slots:
             "selectedBin: 4 is not an integer from 1 to 3");
         row("unknown plot", changed("probability", "free path"),
             "plot: \"free path\" is not one of probability, pressure, density, mean_free_path, "
-            "entropy");
+            "entropy, results");
         row("number for a switch", changed("\"showBins\": false", "\"showBins\": 0"),
             "showBins: 0 is not true or false");
         row("missing setting", changed("    \"showExpected\": false,\n", ""),
