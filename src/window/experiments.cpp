@@ -1,4 +1,5 @@
 #include "plainmessage.h"
+#include "readout.h"
 #include "resultstablemodel.h"
 #include "ui_window.h"
 #include "widget.h"
@@ -191,7 +192,7 @@ QString Window::arrowOfTimeNotes(const QuantityDefinition &shown, const QLocale 
         notes << tr("Back after the reverse: %1 of %2 electrons within 10⁻⁶ px of where they "
                     "started; median distance %3 px.")
                      .arg(numbers.toString(back->returned), numbers.toString(back->electrons),
-                          numbers.toString(back->medianDistance, 'g', 2));
+                          twoDigits(back->medianDistance, numbers));
     }
     const int strip = model.startingStrip();
     const double share = model.expectedDensity().value(strip, 0.0);

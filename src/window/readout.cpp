@@ -53,6 +53,22 @@ RoundedMeasurement roundedMeasurement(double value, double error, const QLocale 
     return {withDecimals(value, decimals, locale), withDecimals(error, decimals, locale), decimals};
 }
 
+QString twoDigits(double number, const QLocale &locale)
+{
+    if (number == 0 || !std::isfinite(number))
+        return locale.toString(number);
+    const int exponent = int(std::floor(std::log10(std::abs(number))));
+    if (exponent >= -3 && exponent < 6)
+        return withDecimals(number, 1 - exponent, locale);
+    static const QString superscripts = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
+    QString power = QString::number(std::abs(exponent));
+    for (QChar &digit : power)
+        digit = superscripts.at(digit.digitValue());
+    const QString mantissa = withDecimals(number / std::pow(10.0, exponent), 1, locale);
+    return mantissa + QStringLiteral("·10") + (exponent < 0 ? QStringLiteral("⁻") : QString()) +
+           power;
+}
+
 QString distanceInErrors(double value, double expected, double error, const QLocale &locale)
 {
     const double distance = roundedTo((value - expected) / error, 1);

@@ -21,6 +21,10 @@ RoundedMeasurement roundedMeasurement(double value, double error,
 // Another number to the decimal place of a rounded measurement.
 QString withDecimals(double number, int decimals, const QLocale &locale = QLocale::c());
 
+// A number to two significant digits as a reader writes it: 0.13, 160, or 5.4·10⁻¹⁰ where it is
+// very small or very large.
+QString twoDigits(double number, const QLocale &locale = QLocale::c());
+
 // How many standard errors the value lies from the expected one, to one decimal, with its
 // sign: "−0.9", "+1.3", "0.0".
 QString distanceInErrors(double value, double expected, double error,

@@ -1,6 +1,7 @@
 #include "lesson.h"
 #include "notelabel.h"
 #include "readout.h"
+#include "resultstablemodel.h"
 #include "widget.h"
 #include "window.h"
 
@@ -181,6 +182,20 @@ private slots:
         QCOMPARE(rounded.value + " ± " + rounded.error, shown);
         if (error > 0)
             QCOMPARE(distanceInErrors(value, expected, error), distance);
+    }
+    void twoDigits_data()
+    {
+        QTest::addColumn<double>("number");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("small") << 5.4321e-10 << "5.4·10⁻¹⁰";
+        QTest::newRow("a fraction") << 0.1349 << "0.13";
+        QTest::newRow("hundreds") << 161.84 << "160";
+    }
+    void twoDigits()
+    {
+        QFETCH(double, number);
+        QFETCH(QString, shown);
+        QCOMPARE(::twoDigits(number), shown);
     }
     void readoutTells_data()
     {
@@ -628,6 +643,73 @@ private slots:
         dropTarget->event(&drop);
         QCoreApplication::processEvents();
         QCOMPARE(window->lesson().toJson(), saved);
+    }
+    // Two spacings recorded, the second only once the measurement starts again: the Results plot
+    // shows them against the spacing with the expected curve through each one's expected value;
+    // the table goes to CSV under the one column list, and to a lesson and back. Rows not saved
+    // are not lost by closing without a question.
+    void results()
+    {
+        control<QSpinBox>("numberBox")->setValue(30);
+        check("exactCollisionsCheckBox", true);
+        tick(20);
+        click("recordButton");
+        control<QSpinBox>("sideBox")->setValue(40);
+        tick(1);
+        click("recordButton");
+        QVERIFY(control<NoteLabel>("readoutNoteLabel")->note().startsWith("Not recorded"));
+        click("resetStatisticsButton");
+        tick(20);
+        click("recordButton");
+        const ResultsTableModel &table = window->resultsTable();
+        QCOMPARE(table.rowCount(), 2);
+        check("plotResultsButton", true);
+        check("expectedCheckBox", true);
+        QCOMPARE(plot()->xAxis->label(), "spacing");
+        QCOMPARE(plot()->yAxis->label(), "pressure");
+        const auto points = plot()->graph(0)->data();
+        QCOMPARE(points->size(), 2);
+        QCOMPARE(points->at(0)->key, 40.0);
+        const auto curve = plot()->graph(1)->data();
+        for (const ResultsRow &row : table.rows()) {
+            const double side = row.settings.side();
+            const auto onCurve =
+                std::find_if(curve->constBegin(), curve->constEnd(),
+                             [side](const QCPGraphData &p) { return p.key == side; });
+            QVERIFY(onCurve != curve->constEnd());
+            QCOMPARE(onCurve->value, row.valueOf(Quantity::Pressure).expected);
+        }
+        QVERIFY(readout().startsWith("Rows: 2; beyond 2 σ of their expected values: "));
+
+        QTemporaryDir folder;
+        QVERIFY(window->saveTo(folder.filePath("results.csv")).isEmpty());
+        const QList<QByteArray> lines = contents(folder.filePath("results.csv")).split('\n');
+        QCOMPARE(lines.first(), resultsColumns().join(',').toUtf8());
+        QCOMPARE(lines.size(), 4);
+        QVERIFY(lines[2].startsWith("40,10,4,100,30,3,1,exact,,,,"));
+        QVERIFY(window->saveTo(folder.filePath("results.vandrel")).isEmpty());
+        const QByteArray csv = table.toCsv();
+        click("recordButton");
+        QStringList asked;
+        QTimer answering;
+        connect(&answering, &QTimer::timeout, this, [&] {
+            if (auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                asked << question->text();
+                question->button(QMessageBox::No)->click();
+            }
+        });
+        answering.start(0);
+        QVERIFY(shownActive());
+        window->close();
+        QVERIFY(window->isVisible());
+        QCOMPARE(asked, QStringList("The results table has 3 rows that are not saved. End the "
+                                    "program without them?"));
+
+        init();
+        QVERIFY(window->openLesson(folder.filePath("results.vandrel")));
+        QCOMPARE(window->resultsTable().toCsv(), csv);
+        QVERIFY(control<QAbstractButton>("plotResultsButton")->isChecked());
+        QCOMPARE(window->lesson().toJson(), contents(folder.filePath("results.vandrel")));
     }
     void badLessons_data()
     {
