@@ -5,6 +5,7 @@
 #include "run.h"
 #include "showntext.h"
 
+#include <QLocale>
 #include <QStringList>
 #include <QThread>
 #include <QThreadPool>
@@ -94,6 +95,8 @@ std::vector<RunReport> makeRuns(const QVector<RunOptions> &runs, int jobs)
 
 int main(int argc, char *argv[])
 {
+    // Numbers in messages as in its tables, whatever the desktop's language.
+    QLocale::setDefault(QLocale::c());
     // Told before a long run rather than after it; and a lesson opened now cannot take stdout's
     // place.
     if (fcntl(STDOUT_FILENO, F_GETFL) == -1)

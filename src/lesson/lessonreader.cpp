@@ -17,18 +17,26 @@ namespace {
 // further.
 constexpr qint64 largestFile = 4 << 20;
 
+// A number as the language writes it, with a decimal comma in Russian as the read-outs have it.
+QString number(double value)
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'g', QLocale::FloatingPointShortest);
+}
+
 // A value as the error line shows it.
 QString shown(const QJsonValue &value)
 {
     switch (value.type()) {
     case QJsonValue::Double:
-        return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
+        return number(value.toDouble());
     case QJsonValue::String:
         return QLatin1Char('"') + shownText(value.toString()) + QLatin1Char('"');
     case QJsonValue::Bool:
         return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
     case QJsonValue::Array:
-        return Lesson::tr("a list of %1").arg(value.toArray().size());
+        return Lesson::tr("a list of %1").arg(number(value.toArray().size()));
     case QJsonValue::Object:
         return Lesson::tr("an object");
     default:
@@ -74,13 +82,14 @@ public:
             return;
         if (setting.whole) {
             if (refuse(key, v, inRange && d == std::floor(d),
-                       Lesson::tr("an integer from %1 to %2").arg(setting.minimum).arg(max)))
+                       Lesson::tr("an integer from %1 to %2")
+                           .arg(number(setting.minimum), number(max))))
                 return;
             settings.setValue(setting.key, d);
             return;
         }
         if (refuse(key, v, inRange,
-                   Lesson::tr("a number from %1 to %2").arg(setting.minimum).arg(max)))
+                   Lesson::tr("a number from %1 to %2").arg(number(setting.minimum), number(max))))
             return;
         settings.setValue(setting.key, asTheFormShows(d));
     }
@@ -107,7 +116,7 @@ public:
         const QJsonArray list = v.toArray();
         if (isMissing(v, key) ||
             refuse(key, v, v.isArray() && list.size() <= Lesson::maxElectrons,
-                   Lesson::tr("a list of at most %1 electrons").arg(Lesson::maxElectrons)))
+                   Lesson::tr("a list of at most %1 electrons").arg(number(Lesson::maxElectrons))))
             return;
         QVector<Lesson::Electron> read;
         for (int i = 0; i < list.size() && error.isEmpty(); ++i) {
@@ -121,7 +130,8 @@ public:
             const double x = numbers[0].toDouble(std::nan(""));
             const double y = numbers[1].toDouble(std::nan(""));
             const double angle = numbers[2].toDouble(std::nan(""));
-            const QString inField = Lesson::tr("a number from 0 to %1").arg(Lesson::fieldSize);
+            const QString inField =
+                Lesson::tr("a number from %1 to %2").arg(number(0), number(Lesson::fieldSize));
             if (refuse(at + QStringLiteral(".x"), numbers[0], x >= 0 && x <= Lesson::fieldSize,
                        inField) ||
                 refuse(at + QStringLiteral(".y"), numbers[1], y >= 0 && y <= Lesson::fieldSize,
@@ -142,8 +152,8 @@ public:
         const QString text = v.toString();
         const bool breaksLines = text.contains(QRegularExpression(QStringLiteral("[\\x00-\\x1f]")));
         if (refuse(key, v, v.isString() && text.size() <= longest && !(oneLine && breaksLines),
-                   oneLine ? Lesson::tr("a line of at most %1 characters").arg(longest)
-                           : Lesson::tr("a text of at most %1 characters").arg(longest)))
+                   oneLine ? Lesson::tr("a line of at most %1 characters").arg(number(longest))
+                           : Lesson::tr("a text of at most %1 characters").arg(number(longest))))
             return;
         field = text;
     }
@@ -173,14 +183,14 @@ public:
             columns << column.toString();
         const bool named = !columns.isEmpty() && !columns.contains(QString());
         if (refuse(key, v, v.isObject() && named && rows.size() <= Lesson::maxResults,
-                   Lesson::tr("columns and at most %1 rows").arg(Lesson::maxResults)))
+                   Lesson::tr("columns and at most %1 rows").arg(number(Lesson::maxResults))))
             return;
         QVector<ResultsRow> read;
         for (int i = 0; i < rows.size(); ++i) {
             const QString at = QStringLiteral("results.rows[%1]").arg(i);
             const QJsonArray cells = rows[i].toArray();
             if (refuse(at, rows[i], rows[i].isArray() && cells.size() == columns.size(),
-                       Lesson::tr("a list of %1 cells").arg(columns.size())))
+                       Lesson::tr("a list of %1 cells").arg(number(columns.size()))))
                 return;
             QStringList texts;
             for (const QJsonValue &cell : cells)
@@ -279,8 +289,7 @@ std::optional<Lesson> Lesson::fromJson(const QByteArray &text, QString *error)
     const QJsonDocument document = QJsonDocument::fromJson(text, &parsing);
     if (parsing.error != QJsonParseError::NoError) {
         *error = tr("not a lesson: %1 at character %2")
-                     .arg(parsing.errorString())
-                     .arg(parsing.offset + 1);
+                     .arg(parsing.errorString(), number(parsing.offset + 1));
         return std::nullopt;
     }
     if (!document.isObject()) {
@@ -334,7 +343,7 @@ std::optional<Lesson> Lesson::read(const QString &fileName, QString *error)
         return std::nullopt;
     }
     if (text.size() > largestFile) {
-        *error = tr("not a lesson: larger than %1 bytes").arg(largestFile);
+        *error = tr("not a lesson: larger than %1 bytes").arg(number(largestFile));
         return std::nullopt;
     }
     return fromJson(text, error);

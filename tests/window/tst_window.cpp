@@ -746,8 +746,10 @@ private slots:
             "bins: 2.5 is not an integer from 1 to 100");
         row("huge", changed("\"speed\": 100", "\"speed\": 1e300"),
             "speed: 1e+300 is not a number from 0.1 to 1000");
-        row("negative", changed("\"electronRadius\": 4", "\"electronRadius\": -4"),
-            "electronRadius: -4 is not a number from 0.1 to 400");
+        // Numbers as the language writes them, a decimal comma in Russian.
+        row("negative, in Russian",
+            "<ru>" + changed("\"electronRadius\": 4", "\"electronRadius\": -4.5"),
+            "electronRadius: -4,5 is not a number from 0,1 to 400");
         row("strip beyond the strips", changed("\"selectedBin\": 1", "\"selectedBin\": 4"),
             "selectedBin: 4 is not an integer from 1 to 3");
         row("unknown plot", changed("probability", "free path"),
@@ -788,6 +790,11 @@ private slots:
     {
         QFETCH(QByteArray, text);
         QFETCH(QString, told);
+        const auto backToEnglish = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+        if (text.startsWith("<ru>")) {
+            text.remove(0, 4);
+            QLocale::setDefault(QLocale::Russian);
+        }
         QTemporaryDir folder;
         QString path = folder.filePath("<b>bad.vandrel");
         if (text == "<folder>") {
