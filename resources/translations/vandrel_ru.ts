@@ -218,10 +218,6 @@ Laboratory</source>
         <translation>[x, y, угол]</translation>
     </message>
     <message>
-        <source>a number from 0 to %1</source>
-        <translation>число от 0 до %1</translation>
-    </message>
-    <message>
         <source>a finite number</source>
         <translation>конечное число</translation>
     </message>
@@ -516,48 +512,10 @@ Do you want to replace it?</source>
         <translation>%1, нет места для электронов</translation>
     </message>
     <message>
-        <source>Number of electrons on the field: 0 to 500.
-A typed number applies when you press Enter.</source>
-        <translation>Число электронов на поле: от 0 до 500.
-Введённое число применяется по нажатию Enter.</translation>
-    </message>
-    <message>
-        <source>Distance between the centres of neighbouring atoms: 5 to 400 pixels.</source>
-        <translation>Расстояние между центрами соседних атомов: от 5 до 400 пикселей.</translation>
-    </message>
-    <message>
-        <source>Radius of the atoms: 0.1 to 400 pixels.</source>
-        <translation>Радиус атомов: от 0,1 до 400 пикселей.</translation>
-    </message>
-    <message>
-        <source>Radius of the electrons: 0.1 to 400 pixels.</source>
-        <translation>Радиус электронов: от 0,1 до 400 пикселей.</translation>
-    </message>
-    <message>
-        <source>Speed of the electrons: 0.1 to 1000 pixels per second.</source>
-        <translation>Скорость электронов: от 0,1 до 1000 пикселей в секунду.</translation>
-    </message>
-    <message>
-        <source>Direction of an electron placed by a click on the field:
-0 to 360 degrees clockwise from up (90 points right).</source>
-        <translation>Направление электрона, поставленного щелчком по полю:
-от 0 до 360 градусов по часовой стрелке от направления вверх (90 — вправо).</translation>
-    </message>
-    <message>
         <source>Give every electron placed by a click on the field
 a random direction instead of the default one.</source>
         <translation>Давать каждому электрону, поставленному щелчком по полю,
 случайное направление вместо заданного.</translation>
-    </message>
-    <message>
-        <source>Number of equal vertical strips the field is cut into: 1 to 100.</source>
-        <translation>Число равных вертикальных отрезков, на которые делится поле: от 1 до 100.</translation>
-    </message>
-    <message>
-        <source>The strip whose probability is plotted, counted from the left:
-1 to the number of strips.</source>
-        <translation>Отрезок, вероятность для которого строится на графике, считая слева:
-от 1 до числа отрезков.</translation>
     </message>
     <message>
         <source>Draw the strips on the field, the chosen one in light blue.</source>
@@ -830,6 +788,44 @@ with a wall or an atom, against T, the model time.</source>
     <message>
         <source>The example lessons are not installed.</source>
         <translation>Примеры уроков не установлены.</translation>
+    </message>
+    <message>
+        <source>Number of electrons on the field: %1 to %2.
+A typed number applies when you press Enter.</source>
+        <translation>Число электронов на поле: от %1 до %2.
+Введённое число применяется по нажатию Enter.</translation>
+    </message>
+    <message>
+        <source>Distance between the centres of neighbouring atoms: %1 to %2 pixels.</source>
+        <translation>Расстояние между центрами соседних атомов: от %1 до %2 пикселей.</translation>
+    </message>
+    <message>
+        <source>Radius of the atoms: %1 to %2 pixels.</source>
+        <translation>Радиус атомов: от %1 до %2 пикселей.</translation>
+    </message>
+    <message>
+        <source>Radius of the electrons: %1 to %2 pixels.</source>
+        <translation>Радиус электронов: от %1 до %2 пикселей.</translation>
+    </message>
+    <message>
+        <source>Speed of the electrons: %1 to %2 pixels per second.</source>
+        <translation>Скорость электронов: от %1 до %2 пикселей в секунду.</translation>
+    </message>
+    <message>
+        <source>Direction of an electron placed by a click on the field:
+%1 to %2 degrees clockwise from up (90 points right).</source>
+        <translation>Направление электрона, поставленного щелчком по полю:
+от %1 до %2 градусов по часовой стрелке от направления вверх (90 — вправо).</translation>
+    </message>
+    <message>
+        <source>Number of equal vertical strips the field is cut into: %1 to %2.</source>
+        <translation>Число равных вертикальных отрезков, на которые делится поле: от %1 до %2.</translation>
+    </message>
+    <message>
+        <source>The strip whose probability is plotted, counted from the left:
+%1 to the number of strips.</source>
+        <translation>Отрезок, вероятность для которого строится на графике, считая слева:
+от %1 до числа отрезков.</translation>
     </message>
 </context>
 </TS>

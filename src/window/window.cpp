@@ -48,6 +48,8 @@ Window::Window(QWidget *parent) : QMainWindow(parent), ui(new Ui::Window)
     wasPlaying = false;
     connectControls();
     connectResults();
+    followLocale();
+    tellSettingRanges();
     addShortcuts();
     connectLessons();
     lectureView = new LectureView(this, ui, widget, plot);
@@ -272,6 +274,7 @@ void Window::changeEvent(QEvent *event)
         setWindowTitle(tr("Physics"));
         showPlayButtonText();
         followLocale();
+        tellSettingRanges();
         replot(); // the curves' names in the legend and the read-out's numbers too
     }
     QMainWindow::changeEvent(event);

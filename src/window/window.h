@@ -112,6 +112,7 @@ private:
     QAbstractSpinBox *spinBoxBeingEdited() const;
     QList<QPair<SettingKey, QAbstractSpinBox *>> settingBoxes() const;
     void takeSettingRanges();
+    void tellSettingRanges();
     GasSettings formSettings() const;
     void showSettings(const GasSettings &settings);
     void connectControls();
