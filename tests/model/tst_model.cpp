@@ -1,4 +1,5 @@
 #include "gasmodel.h"
+#include "results.h"
 #include "settings.h"
 
 #include <QtTest>
@@ -396,6 +397,47 @@ private slots:
         for (int strip = 0; strip < settings.strips; ++strip)
             QCOMPARE(model.binAccumulators()[strip], stripTimes[strip]);
         QCOMPARE(model.selectedBinAccumulator(), stripTimes[settings.strips / 2]);
+    }
+    void resultsRow_data()
+    {
+        QTest::addColumn<QString>("quantity");
+        for (const QuantityDefinition &quantity : quantityTable())
+            QTest::newRow(quantity.key) << QString(quantity.key);
+    }
+    // A measurement as a results row: each quantity has its three columns, holding what the model
+    // measures and expects for it (a profile, for the selected strip), and the cells read back to
+    // the same row, in a lesson's order or any other.
+    void resultsRow()
+    {
+        QFETCH(QString, quantity);
+        GasModel model;
+        setUp(model, Settings{30, 8, 3, 300, 5}, 40);
+        model.setBinIndex(3);
+        model.setMotion(GasModel::Motion::Exact);
+        for (int step = 0; step < 20; ++step)
+            model.step(50);
+        const ResultsRow row = ResultsRow::of(model);
+        const QStringList columns = resultsColumns();
+        const QStringList cells = resultsCells(row);
+        const auto definition = std::find_if(
+            quantityTable().begin(), quantityTable().end(),
+            [&](const QuantityDefinition &d) { return quantity == QLatin1String(d.key); });
+        const Measurement measured = definition->measured(model, 3);
+        const int first = columns.indexOf(quantity);
+        QCOMPARE(columns.mid(first, 3),
+                 QStringList({quantity, quantity + "_error", quantity + "_expected"}));
+        QCOMPARE(cells[first].toDouble(), measured.value);
+        QCOMPARE(cells[first + 1].toDouble(), measured.standardError);
+        QCOMPARE(cells[first + 2].toDouble(), definition->expected(model, 3));
+        QString wrong;
+        QStringList reversedColumns = columns;
+        QStringList reversedCells = cells;
+        std::reverse(reversedColumns.begin(), reversedColumns.end());
+        std::reverse(reversedCells.begin(), reversedCells.end());
+        const std::optional<ResultsRow> back =
+            resultsRowFrom(reversedColumns, reversedCells, &wrong);
+        QVERIFY(back);
+        QCOMPARE(resultsCells(*back), cells);
     }
     void ratioEstimateByHand_data()
     {
