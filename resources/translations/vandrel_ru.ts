@@ -362,6 +362,38 @@ Laboratory</source>
         <source>expected</source>
         <translation>ожидается</translation>
     </message>
+    <message>
+        <source>Spacing</source>
+        <translation>Расстояние</translation>
+    </message>
+    <message>
+        <source>Atom radius</source>
+        <translation>Радиус атома</translation>
+    </message>
+    <message>
+        <source>Electron radius</source>
+        <translation>Радиус электрона</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Electrons</source>
+        <translation>Электроны</translation>
+    </message>
+    <message>
+        <source>Strips</source>
+        <translation>Отрезки</translation>
+    </message>
+    <message>
+        <source>Free area</source>
+        <translation>Свободная площадь</translation>
+    </message>
+    <message>
+        <source>Electrons per free area</source>
+        <translation>Электроны на свободную площадь</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
@@ -746,10 +778,6 @@ with a wall or an atom, against T, the model time.</source>
         <translation>Строк: %1; дальше 2 σ от ожидаемых значений: %2</translation>
     </message>
     <message>
-        <source>Open circles: the stepwise rule, which settles off the expected values; filled: “%1”.</source>
-        <translation>Пустые кружки — пошаговое правило, которое сходится не к ожидаемым значениям; закрашенные — «%1».</translation>
-    </message>
-    <message>
         <source>Not recorded: the settings changed since the measurement began; “%1” first.</source>
         <translation>Не записано: настройки менялись после начала измерения; сначала «%1».</translation>
     </message>
@@ -826,6 +854,10 @@ A typed number applies when you press Enter.</source>
 %1 to the number of strips.</source>
         <translation>Отрезок, вероятность для которого строится на графике, считая слева:
 от %1 до числа отрезков.</translation>
+    </message>
+    <message>
+        <source>%1; open circles: the stepwise rule</source>
+        <translation>%1; пустые кружки — пошаговое правило</translation>
     </message>
 </context>
 </TS>

@@ -40,6 +40,8 @@ void Window::connectResults()
     // The table is a page in place of the plot, and only the Results plot shows its choices.
     const auto showChoices = [this] {
         const bool shown = showsResults();
+        // The read-out's one line is enough for the results; their plot keeps the room.
+        ui->readoutNoteLabel->setVisible(!shown);
         for (QWidget *choice :
              {static_cast<QWidget *>(ui->resultsAcrossLabel),
               static_cast<QWidget *>(ui->resultsAcrossBox),
@@ -97,21 +99,19 @@ void Window::showResults()
     const auto up = Quantity(ui->resultsUpBox->currentData().toInt());
     const ResultsPlot::Summary summary =
         resultsPlot.draw(plot, results->rows(), across, up, ui->expectedCheckBox->isChecked());
-    QStringList notes{recordNotice};
     if (summary.rows == 0) {
         ui->readoutLabel->setText(tr("No results yet: “%1” adds the measurement as it stands.")
                                       .arg(ui->recordButton->text()));
     } else {
-        ui->readoutLabel->setText(
+        const QString counted =
             tr("Rows: %1; beyond 2 σ of their expected values: %2")
-                .arg(locale().toString(summary.rows), locale().toString(summary.beyondTwoErrors)));
+                .arg(locale().toString(summary.rows), locale().toString(summary.beyondTwoErrors));
+        ui->readoutLabel->setText(summary.stepwise == 0
+                                      ? counted
+                                      : tr("%1; open circles: the stepwise rule").arg(counted));
     }
-    if (summary.stepwise > 0)
-        notes << tr("Open circles: the stepwise rule, which settles off the expected values; "
-                    "filled: “%1”.")
-                     .arg(ui->exactCollisionsCheckBox->text());
-    notes.removeAll(QString());
-    ui->readoutNoteLabel->setNote(notes.join(QLatin1Char(' ')));
+    if (!recordNotice.isEmpty())
+        ui->readoutLabel->setText(recordNotice + QLatin1Char(' ') + ui->readoutLabel->text());
 }
 
 // A row's settings must be those of all its values: after a change, the totals mix two.

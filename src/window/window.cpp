@@ -10,6 +10,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QShortcut>
+#include <QTextDocument>
 #include <QTimer>
 #include <qcustomplot.h>
 
@@ -50,6 +51,7 @@ Window::Window(QWidget *parent) : QMainWindow(parent), ui(new Ui::Window)
     connectResults();
     followLocale();
     tellSettingRanges();
+    keepHintShort();
     addShortcuts();
     connectLessons();
     lectureView = new LectureView(this, ui, widget, plot);
@@ -275,9 +277,25 @@ void Window::changeEvent(QEvent *event)
         showPlayButtonText();
         followLocale();
         tellSettingRanges();
+        keepHintShort();
         replot(); // the curves' names in the legend and the read-out's numbers too
     }
     QMainWindow::changeEvent(event);
+}
+
+// The hint under the electrons box in three lines, where a narrower column would take four and
+// push the settings below a 768-pixel screen's edge: the column takes that width from the plot's.
+void Window::keepHintShort()
+{
+    QLabel *hint = ui->pointsDescriptionLabel;
+    QTextDocument text;
+    text.setDefaultFont(hint->font());
+    text.setHtml(hint->text());
+    const int lines = 3;
+    const int width = int(text.idealWidth() / lines) + 2 * hint->fontMetrics().averageCharWidth();
+    const QMargins around =
+        ui->settingsBox->contentsMargins() + ui->verticalLayout->contentsMargins();
+    ui->settingsBox->setMinimumWidth(width + around.left() + around.right());
 }
 
 // Numbers as the language writes them (a decimal comma in Russian), in the boxes, on the plot's

@@ -126,6 +126,7 @@ private:
     QString stepOutrunsTheAtoms(const QLocale &numbers) const;
     QString electronsMeetingOnlyWalls() const;
     void followLocale();
+    void keepHintShort();
 
     static constexpr int tickMs = 50; // one step of the model, one redraw of the plot
 

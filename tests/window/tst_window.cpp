@@ -679,7 +679,8 @@ private slots:
             QVERIFY(onCurve != curve->constEnd());
             QCOMPARE(onCurve->value, row.valueOf(Quantity::Pressure).expected);
         }
-        QVERIFY(readout().startsWith("Rows: 2; beyond 2 σ of their expected values: "));
+        QVERIFY(readout().startsWith("Recorded as row 2 of the results. Rows: 2; beyond 2 σ of "
+                                     "their expected values: "));
 
         QTemporaryDir folder;
         QVERIFY(window->saveTo(folder.filePath("results.csv")).isEmpty());
