@@ -60,7 +60,15 @@ void LectureView::styleCurves()
         pen.setWidthF(measuredLineWidth);
         plot->graph(0)->setPen(pen);
     }
-    plot->legend->setMaximumSize(plot->legend->minimumOuterSizeHint());
+    // Two to a row where all in one would be wider than the plot.
+    QCPLegend *legend = plot->legend;
+    legend->setWrap(0);
+    legend->setFillOrder(QCPLegend::foColumnsFirst, true);
+    if (legend->minimumOuterSizeHint().width() > plot->viewport().width()) {
+        legend->setWrap(2);
+        legend->setFillOrder(QCPLegend::foColumnsFirst, true);
+    }
+    legend->setMaximumSize(legend->minimumOuterSizeHint());
 }
 
 void LectureView::setOn(bool on)
