@@ -7,6 +7,7 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QHeaderView>
 #include <QShortcut>
 #include <qcustomplot.h>
 
@@ -35,6 +36,10 @@ void Window::connectResults()
 {
     results = new ResultsTableModel(this);
     ui->resultsTableView->setModel(results);
+    // Every column's name whole, and as many rows as the plot's room allows.
+    ui->resultsTableView->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    ui->resultsTableView->verticalHeader()->setDefaultSectionSize(
+        ui->resultsTableView->fontMetrics().height() + 4);
     quantityButtons->addButton(ui->plotResultsButton, resultsButtonId);
     fillResultsChoices();
     // The table is a page in place of the plot, and only the Results plot shows its choices.
