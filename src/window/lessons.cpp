@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QShortcut>
 
 #include <algorithm>
@@ -125,10 +126,10 @@ void Window::showLessonNotes(const Lesson &lesson)
     }
     notesDock->setWindowTitle(lessonTitle.isEmpty() ? tr("Notes") : lessonTitle);
     notesText->setPlainText(lessonNotes);
-    // Beside the window's right edge, over the controls rather than the field and the plot.
-    const QRect shown = geometry();
-    const QSize size(std::min(480, shown.width() / 2), std::min(420, shown.height() * 2 / 3));
-    notesDock->setGeometry(QRect(shown.topRight() - QPoint(size.width() + 8, -40), size));
+    // At the screen's right edge, over the controls rather than the field and the plot.
+    const QRect room = screen()->availableGeometry();
+    const QSize size(std::min(480, room.width() / 2), std::min(420, room.height() * 2 / 3));
+    notesDock->setGeometry(QRect(room.topRight() - QPoint(size.width() + 8, -40), size));
     notesDock->show();
     notesDock->raise();
 }
