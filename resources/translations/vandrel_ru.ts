@@ -403,6 +403,38 @@ Laboratory</source>
         <source>expected</source>
         <translation>ожидается</translation>
     </message>
+    <message>
+        <source>Spacing</source>
+        <translation>Расстояние</translation>
+    </message>
+    <message>
+        <source>Atom radius</source>
+        <translation>Радиус атома</translation>
+    </message>
+    <message>
+        <source>Electron radius</source>
+        <translation>Радиус электрона</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Electrons</source>
+        <translation>Электроны</translation>
+    </message>
+    <message>
+        <source>Strips</source>
+        <translation>Отрезки</translation>
+    </message>
+    <message>
+        <source>Free area</source>
+        <translation>Свободная площадь</translation>
+    </message>
+    <message>
+        <source>Electrons per free area</source>
+        <translation>Электроны на свободную площадь</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
