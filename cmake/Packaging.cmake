@@ -81,16 +81,26 @@ A teaching demonstration of a model gas for lectures on statistical physics.
 Light particles, the electrons, fly in straight lines through a square
 lattice of hard-disc atoms and bounce off the atoms and the walls; live
 plots show the probability of finding an electron in a chosen strip, the
-pressure on the walls and the density across the strips.
+pressure on the walls, the density across the strips, the mean free path
+and the entropy of the electrons' places, each with its standard error and
+the value it approaches.
 
-Electrons are placed with the mouse; the lattice spacing, the radii, the
-speed and the direction are set on a form, and a trail mode shows where
-every electron will be over the next three seconds. The program opens full
-screen on a menu, in English on an English desktop and in Russian otherwise,
-with the other language one click away.
+Electrons are placed with the mouse or let out of one strip; the lattice
+spacing, the radii, the speed and the direction are set on a form, a trail
+mode shows where every electron will be over the next three seconds, and a
+reversal turns every electron back, to watch the gas retrace its paths
+until chaos wins. Measurements go into a results table and are plotted
+against a setting beside their theory curve. A lecture view shows the field
+and the plot as large as the screen allows. The program opens full screen
+on a menu, in English on an English desktop and in Russian otherwise, with
+the other language one click away.
+
+A prepared demonstration, with notes for the class and the results so far,
+is saved as a lesson; six example lessons come in both languages.
 
 The package also holds vandrel-sim, which runs the same model without a
-window and prints the numbers behind the plots as CSV.]])
+window, sweeps settings on every core and prints the numbers behind the
+plots as CSV.]])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)

@@ -168,9 +168,14 @@ QString describe(const QString &meaning, const QString &range, const QString &de
 QString outputDescription()
 {
     QStringList kinds;
-    for (const OutputKind &kind : outputKinds)
-        kinds << QStringLiteral("%1 (%2)").arg(QLatin1String(kind.name),
-                                               QString::fromStdString(kind.header()));
+    // A header too long for a line is told below.
+    constexpr int longestHeaderShown = 60;
+    for (const OutputKind &kind : outputKinds) {
+        const QString header = QString::fromStdString(kind.header());
+        kinds << QStringLiteral("%1 (%2)").arg(
+            QLatin1String(kind.name),
+            header.size() > longestHeaderShown ? QStringLiteral("its columns below") : header);
+    }
     const QString last = kinds.takeLast();
     return QStringLiteral("the table to print: %1 or %2 (default: %3)")
         .arg(kinds.join(QStringLiteral(", ")), last, QLatin1String(outputKinds[0].name));
@@ -189,9 +194,10 @@ QString settingDescription(const SettingDefinition &setting)
         *setting.unit ? QStringLiteral("%1 in %2")
                             .arg(QLatin1String(setting.meaning), QLatin1String(setting.unit))
                       : QLatin1String(setting.meaning);
-    const QString maximum = setting.key == SettingKey::SelectedStrip
-                                ? QStringLiteral("B")
-                                : shortest(setting.runnerMaximum);
+    const QString maximum =
+        setting.key == SettingKey::SelectedStrip
+            ? QStringLiteral("B")
+            : QString::number(setting.runnerMaximum, 'f', setting.whole ? 0 : -1);
     return describe(meaning, QStringLiteral("%1 ... %2").arg(shortest(setting.minimum), maximum),
                     shortest(setting.defaultValue));
 }
@@ -225,7 +231,8 @@ void declareOptions(QCommandLineParser &parser)
     }
     parser.addOption({fillStripOption,
                       QStringLiteral("place the random electrons in the selected strip only, at "
-                                     "free spots, as the program's Fill button does")});
+                                     "free spots, as the program's Fill the selected strip "
+                                     "button does")});
     parser.addOption(
         {electronOption,
          QStringLiteral("one more electron at (X, Y), X and Y 0 ... %1, moving on bearing DEG, "
@@ -244,7 +251,8 @@ void declareOptions(QCommandLineParser &parser)
         {varyOption,
          QStringLiteral("one run for each value V1, V2, ... of the option NAME (%1), the other "
                         "options as given; repeated, one run for each combination of the values, "
-                        "the first option's varying slowest; at most %2 runs")
+                        "the first option's varying slowest; at most %2 runs, a row each: with "
+                        "--output results or reversal")
              .arg(variableNames())
              .arg(maxRuns),
          QStringLiteral("NAME=V1,V2,...")});
@@ -301,11 +309,14 @@ QString helpText(const QCommandLineParser &parser)
                "             and error nan without electrons; then wall_only_electrons, how\n"
                "             many electrons that moved met no atom, only walls (error and\n"
                "             expected value nan)\n"
-               "  results    a row per run, as the program's results table: the settings,\n"
-               "             the motion, the seed, the steps and those before a reversal,\n"
-               "             T and the electrons that moved, then each quantity's value,\n"
-               "             standard error and expected value (density: the selected\n"
-               "             strip's share; entropy: its spread at equilibrium)\n"
+               "  (series and density end at the 100000th sample, where the program stops\n"
+               "  recording, after about 83 minutes of its time; stderr then says so)\n"
+               "  results    a row per run, as the program's results table: the settings\n"
+               "             side,atom_radius,electron_radius,speed,electrons,bins,\n"
+               "             bin_index,motion; seed,steps,reverse_after (the steps before a\n"
+               "             reversal); T and moved_electrons (those that moved); then for\n"
+               "             each quantity q of the summary q,q_error,q_expected (density:\n"
+               "             the selected strip's share; entropy: its spread at equilibrium)\n"
                "  reversal   a row per run of --reverse-after: the electrons, how many\n"
                "             are back within 1e-6 pixels of where they started, the\n"
                "             median and the largest distance from there\n"
@@ -624,7 +635,8 @@ CommandLine parseCommandLine(const QStringList &arguments, int machineCores)
     }
     if (!variations.isEmpty() && !base.output->rowPerRun)
         return finish(CommandLine::Action::Reject,
-                      QStringLiteral("--%1: prints one row per run; accepted: with --%2 results")
+                      QStringLiteral("--%1: prints one row per run; accepted: with --%2 results "
+                                     "or reversal")
                           .arg(varyOption, outputOption));
 
     const bool selectedStripGiven = given(selectedStripOption);

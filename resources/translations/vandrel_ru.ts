@@ -36,9 +36,18 @@ and bounce off the atoms and the walls of the field.
 
 Control:
 &quot;Play&quot; (Space): once the settings are chosen, press it and watch the gas on the field; press it again to pause the motion.
+&quot;Reverse&quot; (Ctrl+B): turn every electron back the way it came; pressed twice in a row, it undoes itself exactly. After as many steps
+back as out, the line under the plot tells how many electrons are where they started: with &quot;Exact collisions&quot;, all after a short
+run and few after a long one, as the computer&apos;s rounding errors grow at every collision.
 &quot;Clear&quot;: remove all electrons from the field and start the plots afresh.
-&quot;Save&quot; (Ctrl+S): save a picture of the field, the numbers of the plot (CSV), the plot itself (PDF, PNG) or a lesson, by the file type.
-&quot;Open…&quot; (Ctrl+O): open a lesson (the settings and the electrons), as does dropping its file on the window; it starts paused.
+&quot;Record&quot; (Ctrl+R): add the measurement as it stands, with its settings, as a row of the results table (see &quot;Results&quot; below);
+after a change of settings it refuses until &quot;Reset statistics&quot; starts the measurement again.
+&quot;Save&quot; (Ctrl+S): save a picture of the field, the numbers of the plot (CSV; with &quot;Results&quot;, the results table), the plot itself
+(PDF, PNG) or a lesson, by the file type.
+&quot;Open…&quot; (Ctrl+O): open a lesson (the settings, the electrons, perhaps recorded results), as does dropping its file on the window;
+it starts paused, and a lesson&apos;s title and notes show in a panel that you can close.
+&quot;Example lessons…&quot;: open one of the lessons that come with the program: the ideal gas, excluded volume, closed pockets,
+the mean free path, a strip&apos;s width and the arrow of time.
 &quot;Trail mode&quot;: stop the motion and show the paths the electrons will take; not recommended with more than 10 electrons.
 &quot;Lecture view&quot; (F11): show only the field, the plot and the buttons that run them, as large as the screen allows; again to go back.
 F1 shows this guide. Escape leaves the lecture view, else the program; while you type in a box, it only drops the typing.
@@ -47,7 +56,8 @@ Settings (lengths in pixels, the field being 400 × 400; rest the mouse on a set
 &quot;Electrons&quot;: the number of electrons on the field, 0 to 500.
 Electrons can also be placed with the mouse: click on the field, or hold the button and move the cursor to aim the electron.
 &quot;Side&quot;: the distance between the centres of neighbouring atoms.
-&quot;Atom Radius&quot;, &quot;Electron Radius&quot;: the radii of the atoms and of the electrons.
+&quot;Atom Radius&quot;, &quot;Electron Radius&quot;: the radii of the atoms and of the electrons. An electron that a change of these or of &quot;Side&quot;
+leaves inside an atom or beyond a wall moves to the nearest free spot.
 &quot;Speed&quot;: the speed of the electrons, in pixels per second.
 &quot;Default direction&quot;: the direction of a clicked electron, in degrees clockwise from straight up;
 it has no effect while &quot;Random default direction&quot; is checked.
@@ -60,6 +70,8 @@ Probability Estimation:
 &quot;Bins&quot;: divide the field into this number of equal vertical strips.
 &quot;Bin to estimate P&quot;: the strip whose probability is plotted, highlighted in light blue.
 &quot;Show bins&quot;: show the strips and the chosen strip on the field.
+&quot;Fill the selected strip&quot;: put as many electrons as &quot;Electrons&quot; says at random free spots inside the chosen strip, in place of
+those on the field, and start the measurement again: a gas let out of one strip.
 
 Plots, below the field:
 &quot;Probability&quot;: the probability of finding an electron in the chosen strip.
@@ -67,6 +79,14 @@ Plots, below the field:
 &quot;Density&quot;: each strip&apos;s share of the electrons, the shares summing to 1, drawn over the field&apos;s width from 0 to 1.
 &quot;Mean free path&quot;: the path an electron flies between two contacts with a wall or an atom. Every stretch between contacts
 is a chord of the free space, and chords averaged over all places and directions measure π × its area / its boundary.
+&quot;Entropy&quot;: S = −Σ p ln(p / q) over the strips, p a strip&apos;s share of the electrons at this moment and q its share of the free space:
+0 when the electrons are spread as the free space is, ln q when all are in one strip. Expected is its value for electrons placed at
+random, about −(strips − 1) / (2 × electrons), the error its spread among such placements; after a start in one strip, the line
+under the buttons tells how far S has risen.
+&quot;Results&quot;: the rows recorded with &quot;Record&quot;, as points with ±1 error bars against a setting or the free area (chosen in &quot;x&quot;) for
+a quantity (chosen in &quot;y&quot;), open for the stepwise rule and filled for &quot;Exact collisions&quot;, beside the expected values; the line
+under the buttons counts the rows beyond 2 σ of them. &quot;Table&quot; shows the rows in place of the plot, to delete some (Delete) or
+clear them; they outlive &quot;Clear&quot; and &quot;Reset statistics&quot;, and the program asks before rows not yet saved are lost.
 T is model time, not a temperature: the path each electron has flown, divided by 100.
 The plots average everything since the last &quot;Clear&quot; or &quot;Reset statistics&quot;, so after a change of settings they mix the old and the new.
 &quot;Reset statistics&quot;: start the measurement and the plot again; the electrons stay where they are and keep moving.
@@ -85,9 +105,18 @@ in full; where none fits, the demonstration opens in the lecture view instead. T
 
 Управление:
 «Запуск» (пробел) — после ввода настроек нажмите эту кнопку и наблюдайте за газом на поле; повторное нажатие приостанавливает движение.
+«Обратить» (Ctrl+B) — повернуть каждый электрон назад, туда, откуда он летел; два нажатия подряд в точности отменяют друг друга.
+Когда шагов назад сделано столько же, сколько вперёд, строка под графиком скажет, сколько электронов вернулось на место: с «Точными
+столкновениями» — все после короткого прогона и немногие после долгого, потому что ошибки округления растут с каждым столкновением.
 «Очистить» — удалить все электроны с поля и начать графики заново.
-«Сохранить» (Ctrl+S) — сохранить изображение поля, числа графика (CSV), сам график (PDF, PNG) или урок, по типу файла.
-«Открыть…» (Ctrl+O) — открыть урок (настройки и электроны) или перетащить его файл на окно; он открывается на паузе.
+«Записать» (Ctrl+R) — добавить текущее измерение с его настройками строкой в таблицу результатов (см. «Результаты» ниже);
+после смены настроек кнопка не записывает, пока «Сбросить статистику» не начнёт измерение заново.
+«Сохранить» (Ctrl+S) — сохранить изображение поля, числа графика (CSV; при графике «Результаты» — таблицу результатов),
+сам график (PDF, PNG) или урок, по типу файла.
+«Открыть…» (Ctrl+O) — открыть урок (настройки, электроны, иногда записанные результаты) или перетащить его файл на окно;
+он открывается на паузе, а название и заметки урока появляются на панели, которую можно закрыть.
+«Примеры уроков…» — открыть один из уроков, которые идут с программой: идеальный газ, исключённый объём, замкнутые ячейки,
+длина свободного пробега, ширина отрезка и стрела времени.
 «Показать траектории» — остановить движение и показать пути электронов; не рекомендуется, если электронов больше 10.
 «Режим лекции» (F11) — показать только поле, график и кнопки запуска, так крупно, как позволяет экран; повторно — вернуться.
 F1 открывает это руководство. Escape выходит из режима лекции, иначе завершает программу, а во время ввода числа только отменяет ввод.
@@ -96,7 +125,8 @@ F1 открывает это руководство. Escape выходит из 
 «Электроны» — число электронов на поле, от 0 до 500.
 Электроны можно ставить и мышью: щёлкните по полю или, не отпуская кнопку, проведите курсором туда, куда электрон полетит.
 «Расстояние» — расстояние между центрами соседних атомов.
-«Радиус атома», «Радиус электрона» — радиусы атомов и электронов.
+«Радиус атома», «Радиус электрона» — радиусы атомов и электронов. Электрон, который после изменения этих настроек или
+«Расстояния» оказался внутри атома или за стенкой, переходит в ближайшее свободное место.
 «Скорость» — скорость электронов в пикселях в секунду.
 «Направление» — направление электрона, поставленного щелчком, в градусах по часовой стрелке от направления вверх;
 не действует, пока отмечено «Выбирать направление случайно».
@@ -109,6 +139,8 @@ F1 открывает это руководство. Escape выходит из 
 «Отрезки» — разбить поле на введённое число равных вертикальных отрезков.
 «Индекс отрезка» — отрезок, вероятность для которого строится на графике; на поле он выделен голубым цветом.
 «Показать разбиение на отрезки» — показать на поле отрезки и выбранный отрезок.
+«Заполнить выбранный отрезок» — поставить столько электронов, сколько указано в «Электронах», в случайные свободные места
+внутри выбранного отрезка вместо электронов на поле и начать измерение заново: газ, выпущенный из одного отрезка.
 
 Графики под полем:
 «Вероятность» — вероятность найти электрон в выбранном отрезке.
@@ -116,6 +148,15 @@ F1 открывает это руководство. Escape выходит из 
 «Плотность» — доля электронов в каждом отрезке (сумма долей равна 1) по ширине поля от 0 до 1.
 «Длина свободного пробега» — путь электрона между двумя столкновениями со стенкой или атомом. Каждый участок между
 столкновениями — хорда свободного пространства, а средняя хорда по всем местам и направлениям равна π × площадь / граница.
+«Энтропия» — S = −Σ p ln(p / q) по отрезкам, где p — доля электронов в отрезке в данный момент, q — его доля свободного
+пространства: 0, когда электроны распределены как свободное пространство, и ln q, когда все они в одном отрезке. Ожидаемое
+значение — её значение для случайно расставленных электронов, около −(отрезки − 1) / (2 × электроны), ошибка — её разброс
+при таких расстановках; если измерение началось в одном отрезке, строка под кнопками говорит, насколько выросла S.
+«Результаты» — строки, записанные кнопкой «Записать», точками с ошибками ±1 в зависимости от настройки или свободной площади
+(выбор «x») для величины (выбор «y»): пустые — пошаговое правило, закрашенные — «Точные столкновения», рядом ожидаемые
+значения; строка под кнопками считает строки дальше 2 σ от них. «Таблица» показывает строки вместо графика, чтобы удалить
+некоторые (Delete) или очистить её; строки переживают «Очистить» и «Сбросить статистику», а прежде чем несохранённые строки
+пропадут, программа спросит.
 T — модельное время, а не температура: путь, пройденный каждым электроном, делённый на 100.
 Графики усредняют всё, что было после последнего нажатия «Очистить» или «Сбросить статистику», поэтому после смены настроек
 в них смешаны старое и новое.
