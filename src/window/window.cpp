@@ -116,8 +116,11 @@ void Window::connectControls()
     connect(ui->expectedCheckBox, &QCheckBox::toggled, this, &Window::replot);
 }
 
+// The Results plot shows the quantity chosen for its rows.
 Quantity Window::shownQuantity() const
 {
+    if (showsResults())
+        return Quantity(ui->resultsUpBox->currentData().toInt());
     return Quantity(quantityButtons->checkedId());
 }
 
