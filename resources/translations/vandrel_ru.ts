@@ -900,5 +900,9 @@ A typed number applies when you press Enter.</source>
         <source>%1; open circles: the stepwise rule</source>
         <translation>%1; пустые кружки — пошаговое правило</translation>
     </message>
+    <message>
+        <source>Not recorded: the results table is full with %1 rows.</source>
+        <translation>Не записано: таблица результатов заполнена, в ней %1 строк.</translation>
+    </message>
 </context>
 </TS>

@@ -1,3 +1,4 @@
+#include "lesson.h"
 #include "plainmessage.h"
 #include "readout.h"
 #include "resultstablemodel.h"
@@ -131,6 +132,10 @@ void Window::record()
                            .arg(ui->resetStatisticsButton->text());
     } else if (model.movedElectrons() == 0) {
         recordNotice = tr("Not recorded: nothing has been measured yet.");
+    } else if (results->rowCount() >= Lesson::maxResults) {
+        // A lesson holds that many: one with more could not be opened again.
+        recordNotice = tr("Not recorded: the results table is full with %1 rows.")
+                           .arg(Lesson::maxResults);
     } else {
         results->append(ResultsRow::of(model));
         recordNotice = tr("Recorded as row %1 of the results.").arg(results->rowCount());
