@@ -22,6 +22,22 @@ Q_DECLARE_METATYPE(Settings)
 
 const Settings defaults{50, 10, 4, 100, 3};
 
+// A step of 50 ms from a start, and what it comes to: where it ends, in which direction, the depth
+// it adds to the wall pressure's sum, the walls and atoms it meets and, of those, the atoms.
+struct Step
+{
+    bool exact; // else stepwise
+    Settings settings;
+    QPointF start;
+    double bearing;
+    QPointF end;
+    double angle;
+    double depth;
+    int contacts;
+    int atoms;
+};
+Q_DECLARE_METATYPE(Step)
+
 static GasSettings gasSettings(const Settings &settings, int electrons = 0)
 {
     GasSettings gas;
@@ -190,78 +206,60 @@ private slots:
     void handWorkedStep_data()
     {
         // r = 2, reach 14; nodes at 25 + 50 k (spacing 30: at -5 + 30 k).
-        QTest::addColumn<bool>("exact"); // else stepwise
-        QTest::addColumn<Settings>("settings");
-        QTest::addColumn<QPointF>("start");
-        QTest::addColumn<double>("bearing");
-        QTest::addColumn<QPointF>("end");
-        QTest::addColumn<double>("angle");
-        QTest::addColumn<double>("depth"); // added to the wall pressure's sum
-        QTest::addColumn<int>("contacts"); // walls and atoms met
-        QTest::addColumn<int>("atoms");    // of those, atoms
+        QTest::addColumn<Step>("step");
         const auto at = [](int side, double speed) { return Settings{side, 12, 2, speed, 3}; };
         // Down by 5 to exactly r from the bottom wall: touching is no crossing.
-        QTest::newRow("stepwise, touching") << false << at(50, 100.0) << QPointF(200, 393) << 180.0
-                                            << QPointF(200, 398) << M_PI / 2 << 0.0 << 0 << 0;
+        QTest::newRow("stepwise, touching")
+            << Step{false, at(50, 100), {200, 393}, 180, {200, 398}, M_PI / 2, 0, 0, 0};
         // Down by 20, the wall mirrors it back onto its start, 13 below the node (225, 375): with
         // no segment to find a contact on, it turns where it is, from up (3 pi / 2 after the
         // mirror) about the normal pi / 2 to 2 (pi / 2) - 3 pi / 2 - pi, pointing down again.
         QTest::newRow("stepwise, zero-length")
-            << false << at(50, 400.0) << QPointF(225, 388) << 180.0 << QPointF(225, 388)
-            << -3 * M_PI / 2 << 10.0 << 2 << 1;
+            << Step{false, at(50, 400), {225, 388}, 180, {225, 388}, -3 * M_PI / 2, 10, 2, 1};
         // Down 11 onto (225, 125), up 22 onto (225, 75), down the last 17 of 50.
-        QTest::newRow("exact, two atoms") << true << at(50, 1000.0) << QPointF(225, 100) << 180.0
-                                          << QPointF(225, 106) << M_PI / 2 << 0.0 << 2 << 2;
+        QTest::newRow("exact, two atoms")
+            << Step{true, at(50, 1000), {225, 100}, 180, {225, 106}, M_PI / 2, 0, 2, 2};
         // Into the corner where the lines r inside the right and bottom walls meet, after
         // 8 sqrt 2 of 20, then straight back; each wall's depth is the rest times cos 45.
-        QTest::newRow("exact, corner") << true << at(50, 400.0) << QPointF(390, 390) << 135.0
-                                       << QPointF(406 - 10 * M_SQRT2, 406 - 10 * M_SQRT2)
-                                       << -3 * M_PI / 4 << 20 * M_SQRT2 - 16 << 2 << 0;
+        const double corner = 406 - 10 * M_SQRT2;
+        const double cornerDepth = 20 * M_SQRT2 - 16;
+        QTest::newRow("exact, corner") << Step{
+            true, at(50, 400), {390, 390}, 135, {corner, corner}, -3 * M_PI / 4, cornerDepth, 2, 0};
         // Placed 5 above the node (225, 75), well inside its reach, and heading down through
         // it: out of it at 89 without a turn.
         QTest::newRow("exact, leaving an atom")
-            << true << at(50, 400.0) << QPointF(225, 70) << 180.0 << QPointF(225, 90) << M_PI / 2
-            << 0.0 << 0 << 0;
+            << Step{true, at(50, 400), {225, 70}, 180, {225, 90}, M_PI / 2, 0, 0, 0};
         // Left along y = 35: the atom at (-5, 25), outside the field, reaches x = -5 + sqrt 96,
         // before the line x = 2; the normal there is (sqrt 96, 10) / 14, the rest sqrt 96 - 7.
         const double chord = std::sqrt(96.0);
         const double rest = chord - 7;
+        const QPointF contact(-5 + chord - rest / 49, 35 + rest * 5 * chord / 49);
+        const double outwards = std::atan2(5 * chord, -1);
         QTest::newRow("exact, atom outside the field")
-            << true << at(30, 200.0) << QPointF(12, 35) << 270.0
-            << QPointF(-5 + chord - rest / 49, 35 + rest * 5 * chord / 49)
-            << std::atan2(5 * chord, -1) << 0.0 << 1 << 1;
+            << Step{true, at(30, 200), {12, 35}, 270, contact, outwards, 0, 1, 1};
         // An electron 195 wide, right by 50 between wall lines 10 apart: the wall at 205 mirrors it
         // to 160, 35 beyond the line at 195 (depth 45 + 35), and it folds back four more times,
         // to 200: five mirrors in all, leftwards.
         QTest::newRow("stepwise, folded between the wall lines")
-            << false << Settings{400, 12, 195, 1000, 3} << QPointF(200, 200) << 90.0
-            << QPointF(200, 200) << 3 * M_PI << 80.0 << 5 << 0;
+            << Step{false, {400, 12, 195, 1000, 3}, {200, 200}, 90, {200, 200}, 3 * M_PI, 80, 5, 0};
     }
     // Single steps worked out by hand, in either motion.
     void handWorkedStep()
     {
-        QFETCH(bool, exact);
-        QFETCH(Settings, settings);
-        QFETCH(QPointF, start);
-        QFETCH(double, bearing);
-        QFETCH(QPointF, end);
-        QFETCH(double, angle);
-        QFETCH(double, depth);
-        QFETCH(int, contacts);
-        QFETCH(int, atoms);
+        QFETCH(Step, step);
         GasModel model;
-        setUp(model, settings);
-        model.setMotion(exact ? GasModel::Motion::Exact : GasModel::Motion::Stepwise);
-        model.addElectron(start.x(), start.y(), GasModel::bearingToAngle(bearing));
+        setUp(model, step.settings);
+        model.setMotion(step.exact ? GasModel::Motion::Exact : GasModel::Motion::Stepwise);
+        model.addElectron(step.start.x(), step.start.y(), GasModel::bearingToAngle(step.bearing));
         model.step(50);
         const QPointF reached = model.electronPositions().first();
-        QVERIFY2(std::hypot(reached.x() - end.x(), reached.y() - end.y()) < 1e-9,
+        QVERIFY2(QLineF(reached, step.end).length() < 1e-9,
                  qPrintable(QString("ended at %1, %2").arg(reached.x()).arg(reached.y())));
-        QCOMPARE(model.electronDirections().first(), angle);
-        QCOMPARE(model.wallDepthTotal() + 1, depth + 1); // fuzzy, also where it should be 0
-        QCOMPARE(model.contactsSinceReset(), contacts);
-        QCOMPARE(model.atomContactsPerElectron(), atoms);
-        QCOMPARE(model.electronsMeetingNoAtom(), atoms == 0 ? 1 : 0);
+        QCOMPARE(model.electronDirections().first(), step.angle);
+        QCOMPARE(model.wallDepthTotal() + 1, step.depth + 1); // fuzzy, also where it should be 0
+        QCOMPARE(model.contactsSinceReset(), step.contacts);
+        QCOMPARE(model.atomContactsPerElectron(), step.atoms);
+        QCOMPARE(model.electronsMeetingNoAtom(), step.atoms == 0 ? 1 : 0);
     }
     void stripShares_data()
     {
