@@ -277,9 +277,6 @@ private slots:
         QTest::newRow("bad language")
             << "--lang xx"
             << "vandrel: --lang: 'xx' is not a language of the program; accepted: en, ru";
-        QTest::newRow("value to a switch")
-            << "--enlarged=3x"
-            << "vandrel: Unexpected value after '--enlarged'. See vandrel --help.";
         QTest::newRow("two lessons")
             << "a.vandrel b.vandrel"
             << "vandrel: unexpected argument 'b.vandrel'; accepted: one lesson file";
