@@ -299,21 +299,16 @@ private slots:
     {
         QTest::addColumn<Settings>("settings");
         QTest::addColumn<int>("steps");
-        QTest::addColumn<bool>("meetsExpected"); // within four standard errors
-        QTest::newRow("defaults") << defaults << 4000 << true;
-        // Pockets between overlapping discs hold their electrons for good, so that the
-        // measurement depends on where they were placed.
-        QTest::newRow("pockets, fast") << Settings{20, 9, 3, 1000, 100} << 400 << false;
+        QTest::newRow("defaults") << defaults << 4000;
+        QTest::newRow("pockets, fast") << Settings{20, 9, 3, 1000, 100} << 400;
     }
     // 500 random electrons along their true paths: never into an atom's reach or beyond a wall
     // line, never farther than the step, from the first (so placed clear of both); a copy made
-    // for the trail preview goes where the model goes; the measurement meets the expected values
-    // within its errors.
+    // for the trail preview goes where the model goes.
     void exactRuns()
     {
         QFETCH(Settings, settings);
         QFETCH(int, steps);
-        QFETCH(bool, meetsExpected);
         GasModel model;
         setUp(model, settings);
         model.setMotion(GasModel::Motion::Exact);
@@ -338,16 +333,6 @@ private slots:
             if (step == 59)
                 QCOMPARE(flat(model), flat(preview));
         }
-        if (!meetsExpected)
-            return;
-        const QVector<double> shares = model.expectedDensity();
-        const QVector<QPair<Measurement, double>> measured{
-            {model.measuredProbability(), model.expectedProbability()},
-            {model.measuredPressure(), model.expectedPressure()},
-            {model.measuredShare(1), shares[1]},
-            {model.measuredShare(2), shares[2]}};
-        for (const auto &[measurement, expected] : measured)
-            QVERIFY(std::abs(measurement.value - expected) < 4 * measurement.standardError);
     }
     void agreesWithTheRules_data()
     {
