@@ -274,8 +274,6 @@ private slots:
                                  "faster; “Exact collisions” meets it\\.$";
         row("one electron: no spread", "Probability", {{"numberBox", 1}},
             "^P~=~" + number + "~±~—, expected " + number + "\n" + stepwise);
-        row("exact: the distance in errors", "Probability", exact,
-            "^P~=~" + measured + ", expected " + number + " \\([+−]?\\d\\.\\d~σ\\)\n$");
         row("stepwise: its bias told", "Density", {},
             "^Strip~1:~" + measured + ", expected " + number + " \\(.*~σ\\)\n" + stepwise);
         row("pockets", "Pressure", {{"exactCollisionsCheckBox", true}, {"atomRadBox", 22}},
@@ -290,7 +288,7 @@ private slots:
                 "\nThe settings changed since the measurement began: “Reset statistics” starts it "
                 "again\\.$",
             {{"numberBox", 40}});
-        row("a change it does not depend on", "Probability", exact, "~σ\\)\n$",
+        row("a change it does not depend on", "Probability", exact, "\\d~σ\\)\n$",
             {{"numberBox", 40}});
         row("no room", "Probability", {}, ", no room for electrons\n$", {{"electronRadBox", 200}});
         // A step of 5 against gaps of 30 - 28; of 50 against the reach across, 28, narrower than
