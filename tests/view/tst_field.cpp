@@ -120,8 +120,6 @@ private slots:
         const Placement lecture{1, {0, 0}, 600};
         const Placement lectureOnProjector15{1.5, {1, 1}, 700};
         QTest::newRow("defaults") << Settings{50, 10, 4, 3, 0, false} << plain << plain;
-        QTest::newRow("densest lattice, strips shown")
-            << Settings{5, 2, 4, 7, 3, false} << plain << plain;
         QTest::newRow(
             "atoms across the edges at ratio 1.5, half a device pixel in, larger electrons")
             << Settings{50, 24.7, 6, 3, 0, false} << projector15HalfPixelIn << projector15;
