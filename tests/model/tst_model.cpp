@@ -35,6 +35,8 @@ struct Step
     double depth;
     int contacts;
     int atoms;
+    int firstStrip = 0;  // counted from 0, and the selected one
+    Doubles shares = {}; // of the step, from the first strip on; none: not looked at
 };
 Q_DECLARE_METATYPE(Step)
 
@@ -240,63 +242,42 @@ private slots:
         const double outwards = std::atan2(5 * chord, -1);
         QTest::newRow("exact, atom outside the field")
             << Step{true, at(30, 200), {12, 35}, 270, contact, outwards, 0, 1, 1};
+        // One electron far from the atoms at 25 + 400 k, moving along y = 200 over 100 strips.
+        const Settings narrowStrips{400, 1, 1, 400, 100};
+        QTest::newRow("exact, across narrow strips") << Step{
+            true, narrowStrips, {198, 200}, 90, {218, 200}, 0, 0, 0, 0, 49, {2, 4, 4, 4, 4, 2}};
+        // The lower edge belongs to the strip.
+        QTest::newRow("exact, straight up on an edge") << Step{
+            true, {400, 1, 1, 100, 100}, {200, 200}, 0, {200, 195}, -M_PI / 2, 0, 0, 0, 50, {5}};
         // An electron 195 wide, right by 50 between wall lines 10 apart: the wall at 205 mirrors it
         // to 160, 35 beyond the line at 195 (depth 45 + 35), and it folds back four more times,
         // to 200: five mirrors in all, leftwards.
         QTest::newRow("stepwise, folded between the wall lines")
             << Step{false, {400, 12, 195, 1000, 3}, {200, 200}, 90, {200, 200}, 3 * M_PI, 80, 5, 0};
     }
-    // Single steps worked out by hand, in either motion.
+    // Single steps worked out by hand, in either motion; a move spends its share of the step along
+    // its chord (the stepwise rule's shares are checked against the rules written out).
     void handWorkedStep()
     {
         QFETCH(Step, step);
         GasModel model;
         setUp(model, step.settings);
         model.setMotion(step.exact ? GasModel::Motion::Exact : GasModel::Motion::Stepwise);
+        model.setBinIndex(step.firstStrip);
         model.addElectron(step.start.x(), step.start.y(), GasModel::bearingToAngle(step.bearing));
         model.step(50);
-        const QPointF reached = model.electronPositions().first();
-        QVERIFY2(QLineF(reached, step.end).length() < 1e-9,
-                 qPrintable(QString("ended at %1, %2").arg(reached.x()).arg(reached.y())));
+        QCOMPARE_LT(QLineF(model.electronPositions().first(), step.end).length(), 1e-9);
         QCOMPARE(model.electronDirections().first(), step.angle);
         QCOMPARE(model.wallDepthTotal() + 1, step.depth + 1); // fuzzy, also where it should be 0
         QCOMPARE(model.contactsSinceReset(), step.contacts);
         QCOMPARE(model.atomContactsPerElectron(), step.atoms);
         QCOMPARE(model.electronsMeetingNoAtom(), step.atoms == 0 ? 1 : 0);
-    }
-    void stripShares_data()
-    {
-        QTest::addColumn<double>("x");
-        QTest::addColumn<double>("bearing");
-        QTest::addColumn<double>("speed");
-        QTest::addColumn<int>("firstStrip"); // counted from 0, and the selected one
-        QTest::addColumn<Doubles>("shares"); // of the step, from the first strip on
-        // One electron far from the atoms at 25 + 400 k, moving along y = 200 over 100 strips.
-        QTest::newRow("across narrow strips")
-            << 198.0 << 90.0 << 400.0 << 49 << Doubles{2, 4, 4, 4, 4, 2};
-        // The lower edge belongs to the strip.
-        QTest::newRow("straight up on an edge") << 200.0 << 0.0 << 100.0 << 50 << Doubles{5};
-    }
-    // Along the true paths a move spends its share of the step along its chord, as a stepwise
-    // one does (checked against the rules written out).
-    void stripShares()
-    {
-        QFETCH(double, x);
-        QFETCH(double, bearing);
-        QFETCH(double, speed);
-        QFETCH(int, firstStrip);
-        QFETCH(Doubles, shares);
-        const int strips = 100;
-        Doubles expected(strips, 0.0);
-        std::copy(shares.begin(), shares.end(), expected.begin() + firstStrip);
-        GasModel model;
-        setUp(model, {400, 1, 1, speed, strips});
-        model.setMotion(GasModel::Motion::Exact);
-        model.setBinIndex(firstStrip);
-        model.addElectron(x, 200, GasModel::bearingToAngle(bearing));
-        model.step(50);
+        if (step.shares.isEmpty())
+            return;
+        Doubles expected(step.settings.strips, 0.0);
+        std::copy(step.shares.begin(), step.shares.end(), expected.begin() + step.firstStrip);
         QCOMPARE(model.binAccumulators(), expected);
-        QCOMPARE(model.selectedBinAccumulator(), shares.first());
+        QCOMPARE(model.selectedBinAccumulator(), step.shares.first());
     }
     void exactRuns_data()
     {
@@ -528,10 +509,8 @@ private slots:
         const double deviation = std::sqrt(squares / placements - mean * mean);
         // The mean of 40000 scatters by a two-hundredth of the spread, the spread by a
         // three-hundredth.
-        QVERIFY2(std::abs(mean - spread.mean) < 4 * deviation / 200,
-                 qPrintable(QString::number(mean)));
-        QVERIFY2(std::abs(deviation / spread.deviation - 1) < 0.015,
-                 qPrintable(QString::number(deviation)));
+        QCOMPARE_LT(std::abs(mean - spread.mean), 4 * deviation / 200);
+        QCOMPARE_LT(std::abs(deviation / spread.deviation - 1), 0.015);
     }
     void trappedElectronsMove_data()
     {
