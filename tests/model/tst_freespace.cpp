@@ -92,8 +92,6 @@ private slots:
         // 2R > spacing > R sqrt(2): the discs overlap and leave a gap in every cell.
         QTest::newRow("spacing 20, R = 12") << programField(20, 9, 3, 3);
         QTest::newRow("spacing 30, R = 20, walls cut") << programField(30, 8, 12, 7);
-        // R = 12 at spacing 90: the right and bottom walls and the strip edge x = 200 cut discs.
-        QTest::newRow("walls and a strip edge cut discs") << programField(90, 8, 4, 2);
         // R = 14 at spacing 35: the discs about the nodes at -10 and 410 touch the wall lines.
         QTest::newRow("discs touching the wall lines") << programField(35, 10, 4, 3);
     }
