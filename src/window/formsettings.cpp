@@ -30,45 +30,40 @@ void Window::takeSettingRanges()
 // Each box and its label tell the range, in the language's numbers; again in each language.
 void Window::tellSettingRanges()
 {
+    const QList<std::tuple<SettingKey, QWidget *, QString>> told{
+        {SettingKey::Electrons, ui->pointsLabel,
+         tr("Number of electrons on the field: %1 to %2.\nA typed number applies when you press "
+            "Enter.")},
+        {SettingKey::Side, ui->sideLabel,
+         tr("Distance between the centres of neighbouring atoms: %1 to %2 pixels.")},
+        {SettingKey::AtomRadius, ui->atomRadLabel, tr("Radius of the atoms: %1 to %2 pixels.")},
+        {SettingKey::ElectronRadius, ui->electronRadLabel,
+         tr("Radius of the electrons: %1 to %2 pixels.")},
+        {SettingKey::Speed, ui->speedLabel,
+         tr("Speed of the electrons: %1 to %2 pixels per second.")},
+        {SettingKey::Direction, ui->defDirLabel,
+         tr("Direction of an electron placed by a click on the field:\n%1 to %2 degrees clockwise "
+            "from up (90 points right).")},
+        {SettingKey::Strips, ui->binsLabel,
+         tr("Number of equal vertical strips the field is cut into: %1 to %2.")},
+        {SettingKey::SelectedStrip, ui->binIndexLabel,
+         tr("The strip whose probability is plotted, counted from the left:\n%1 to the number of "
+            "strips.")}};
     QLocale numbers = locale();
     numbers.setNumberOptions(QLocale::OmitGroupSeparator);
-    const auto range = [&numbers](SettingKey key) {
+    const QList<QPair<SettingKey, QAbstractSpinBox *>> boxes = settingBoxes();
+    for (const auto &[key, label, text] : told) {
         const SettingDefinition &setting = definitionOf(key);
-        return std::make_pair(numbers.toString(setting.minimum), numbers.toString(setting.maximum));
-    };
-    const auto tell = [](QWidget *label, QWidget *box, const QString &text) {
-        label->setToolTip(text);
-        box->setToolTip(text);
-    };
-    auto [low, high] = range(SettingKey::Electrons);
-    tell(ui->pointsLabel, ui->numberBox,
-         tr("Number of electrons on the field: %1 to %2.\nA typed number applies when you press "
-            "Enter.")
-             .arg(low, high));
-    std::tie(low, high) = range(SettingKey::Side);
-    tell(ui->sideLabel, ui->sideBox,
-         tr("Distance between the centres of neighbouring atoms: %1 to %2 pixels.").arg(low, high));
-    std::tie(low, high) = range(SettingKey::AtomRadius);
-    tell(ui->atomRadLabel, ui->atomRadBox,
-         tr("Radius of the atoms: %1 to %2 pixels.").arg(low, high));
-    std::tie(low, high) = range(SettingKey::ElectronRadius);
-    tell(ui->electronRadLabel, ui->electronRadBox,
-         tr("Radius of the electrons: %1 to %2 pixels.").arg(low, high));
-    std::tie(low, high) = range(SettingKey::Speed);
-    tell(ui->speedLabel, ui->speedBox,
-         tr("Speed of the electrons: %1 to %2 pixels per second.").arg(low, high));
-    std::tie(low, high) = range(SettingKey::Direction);
-    tell(ui->defDirLabel, ui->defDirBox,
-         tr("Direction of an electron placed by a click on the field:\n%1 to %2 degrees clockwise "
-            "from up (90 points right).")
-             .arg(low, high));
-    std::tie(low, high) = range(SettingKey::Strips);
-    tell(ui->binsLabel, ui->binsBox,
-         tr("Number of equal vertical strips the field is cut into: %1 to %2.").arg(low, high));
-    tell(ui->binIndexLabel, ui->binIndexBox,
-         tr("The strip whose probability is plotted, counted from the left:\n%1 to the number of "
-            "strips.")
-             .arg(range(SettingKey::SelectedStrip).first));
+        const QString low = numbers.toString(setting.minimum);
+        const QString range = text.contains(QLatin1String("%2"))
+                                  ? text.arg(low, numbers.toString(setting.maximum))
+                                  : text.arg(low);
+        label->setToolTip(range);
+        for (const auto &[boxKey, box] : boxes) {
+            if (boxKey == key)
+                box->setToolTip(range);
+        }
+    }
 }
 
 // The settings as the form shows them; the count is that of the electrons box.
