@@ -10,6 +10,7 @@
 #include <qcustomplot.h>
 
 #include <csignal>
+#include <limits>
 #include <memory>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -166,6 +167,9 @@ private slots:
         QSettings().clear(); // no folder or file type remembered from another test
         window = std::make_unique<Window>();
         timer = window->findChild<QTimer *>(QString(), Qt::FindDirectChildrenOnly);
+        // Ticks come from tick() alone: a slow build must not step the motion while a test
+        // waits on a message box.
+        timer->setInterval(std::numeric_limits<int>::max());
         field = control<Widget>(QString());
     }
     void cleanup() { answering.reset(); }
