@@ -125,9 +125,17 @@ void Window::replot()
     if (!data.x.isEmpty())
         plot->xAxis->setRange(data.x.first(), data.x.last());
 
+    // Before the first sample a curve in time has only its value now: the axis spans it and 0,
+    // so the entropy of a filled strip is on the plot from the start, not below a 0 ... 1 frame.
+    QVector<double> values = data.y;
+    if (values.isEmpty() && !shownCurve.acrossStrips()) {
+        const double now = shown.measured(model, 0).value;
+        if (std::isfinite(now))
+            values = {now, 0};
+    }
     double min = extremeSearchStart;
     double max = -extremeSearchStart;
-    for (double v : data.y) {
+    for (double v : values) {
         if (v > max)
             max = v;
         if (v < min)

@@ -424,6 +424,12 @@ private slots:
         QCOMPARE(line->size(), 2);
         QCOMPARE(Range(line->at(0)->key, line->at(1)->key), Range(0, 1000));
         QCOMPARE(line->at(0)->value, model().expectedProbability());
+        // The entropy of electrons in one strip is far below 0 from the start: its frame holds
+        // the value now before the first sample.
+        placeMovers(3, {60, 80, 100, 120});
+        set("plotEntropyButton", true);
+        const double entropyNow = model().measuredEntropy().value;
+        QVERIFY(plot()->yAxis->range().lower < entropyNow);
     }
     void savedFiles_data()
     {
