@@ -18,6 +18,9 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
+#include <QTextDocument>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -126,9 +129,21 @@ void Window::showLessonNotes(const Lesson &lesson)
     }
     notesDock->setWindowTitle(lessonTitle.isEmpty() ? tr("Notes") : lessonTitle);
     notesText->setPlainText(lessonNotes);
-    // At the screen's right edge, over the controls rather than the field and the plot.
+    // At the screen's right edge, over the controls rather than the field and the plot, and no
+    // taller than its text: what it covers, the teacher cannot reach.
     const QRect room = screen()->availableGeometry();
-    const QSize size(std::min(480, room.width() / 2), std::min(420, room.height() * 2 / 3));
+    const int width = std::min(480, room.width() / 2);
+    // Laid out as the panel lays it out, a scroll bar's width kept in hand.
+    QTextDocument laidOut;
+    laidOut.setDefaultFont(notesText->font());
+    laidOut.setPlainText(lessonNotes);
+    const int frames = 2 * notesText->frameWidth() +
+                       2 * notesDock->style()->pixelMetric(QStyle::PM_DockWidgetFrameWidth);
+    laidOut.setTextWidth(width - frames - style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    const int titleHeight = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const int fitting = qCeil(laidOut.size().height()) + frames + titleHeight +
+                        notesText->fontMetrics().lineSpacing();
+    const QSize size(width, std::min(fitting, std::min(420, room.height() * 2 / 3)));
     notesDock->setGeometry(QRect(room.topRight() - QPoint(size.width() + 8, -40), size));
     notesDock->show();
     notesDock->raise();
