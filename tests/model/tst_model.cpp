@@ -481,6 +481,14 @@ private slots:
         QVERIFY(!model.returnReport());
         model.step(50);
         QCOMPARE(model.returnReport()->returned, returned);
+        // An electron added between two Reverses ends the undo: the second turns it back too.
+        model.reverseDirections();
+        const double newcomerAngle = 0.5;
+        model.addElectronAt(QPointF(200.5, 212.5), newcomerAngle);
+        model.reverseDirections();
+        const double turnedAngle = model.electronDirections().last();
+        QCOMPARE(std::cos(turnedAngle), -std::cos(newcomerAngle));
+        QCOMPARE(std::sin(turnedAngle), -std::sin(newcomerAngle));
     }
     void entropyOfAFilledStrip_data()
     {
