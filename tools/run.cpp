@@ -4,8 +4,6 @@
 #include "gasmodel.h"
 
 namespace {
-constexpr int stepMilliseconds = 50;
-constexpr int fieldSize = 400;
 
 // The series and the density stop with the samples; the summary and the results go on.
 QString noteOnSamples(const GasModel &model, const RunOptions &options)
@@ -25,7 +23,7 @@ void setUp(GasModel &model, const RunOptions &options)
 {
     // The size while the spacing is still the constructor's, as the demonstration's field does:
     // the lattice's origin never moves with the spacing.
-    model.setSize(fieldSize, fieldSize);
+    model.setSize(GasModel::fieldSize, GasModel::fieldSize);
     model.seedRandom(unsigned(options.seed));
     if (options.fillStrip) {
         GasSettings emptyField = options.settings;
@@ -50,7 +48,7 @@ RunReport makeRun(const RunOptions &options, std::atomic<long long> &stepsDone)
     for (int i = 0; i < options.totalSteps(); ++i) {
         if (options.reverseAfter > 0 && i == options.reverseAfter)
             model.reverseDirections();
-        model.step(stepMilliseconds);
+        model.step(GasModel::tickMs);
         stepsDone.fetch_add(1, std::memory_order_relaxed);
     }
     return {options.output->rows({model, options}), noteOnSamples(model, options)};

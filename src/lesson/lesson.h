@@ -52,7 +52,7 @@ public:
     static constexpr int maxResults = 1000;
     static constexpr int longestTitle = 200;
     static constexpr int longestNotes = 20000;
-    static constexpr double fieldSize = 400.0;
+    static constexpr double fieldSize = GasModel::fieldSize;
 
     // Whether it needs version 1.1 of the format; else it is written as 1.0, for older programs.
     bool needsNewerFormat() const;

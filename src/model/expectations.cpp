@@ -5,11 +5,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-constexpr int fieldSize = 400;
-constexpr int tickMs = 50;
-} // namespace
-
 Expectations::Expectations(const FreeSpace &space, int electrons, double stepLength,
                            int selectedStrip)
     : space(space), electrons(electrons), stepLength(stepLength), selectedStrip(selectedStrip)
@@ -19,8 +14,8 @@ Expectations::Expectations(const FreeSpace &space, int electrons, double stepLen
 LatticeGeometry Expectations::geometryOf(const GasSettings &settings)
 {
     LatticeGeometry geometry;
-    geometry.width = fieldSize;
-    geometry.height = fieldSize;
+    geometry.width = GasModel::fieldSize;
+    geometry.height = GasModel::fieldSize;
     // The field view sizes its model while the spacing is still the model's first, 25: no
     // remainder, so the first node lies one spacing in.
     geometry.originX = 25;
@@ -34,7 +29,7 @@ LatticeGeometry Expectations::geometryOf(const GasSettings &settings)
 
 Expectations Expectations::of(const GasSettings &settings, const FreeSpace &space)
 {
-    return Expectations(space, settings.electrons(), tickMs * settings.speed() / 1000.0,
+    return Expectations(space, settings.electrons(), GasModel::tickMs * settings.speed() / 1000.0,
                         std::min(settings.selectedStrip(), settings.strips()) - 1);
 }
 

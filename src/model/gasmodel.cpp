@@ -207,7 +207,7 @@ double GasModel::freeBoundaryLength() const
 
 Expectations GasModel::expectations() const
 {
-    Expectations expected(freeSpace(), count, 50 * speed / 1000.0, binIndex);
+    Expectations expected(freeSpace(), count, tickMs * speed / 1000.0, binIndex);
     expected.takeEntropy(entropySpread());
     return expected;
 }

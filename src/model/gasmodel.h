@@ -186,6 +186,10 @@ public:
 
     // Samples stop being recorded once the series hold this many.
     static constexpr int maxSamples = 100000;
+    // The demonstration's square field, and its tick: one step of the window's timer and of the
+    // runner, the step the expected pressure is counted for.
+    static constexpr int fieldSize = 400;
+    static constexpr int tickMs = 50;
     // Draws after the nine usual ones to find an electron a spot clear of the atoms.
     static constexpr int extraPlacementTries = 10000;
 

@@ -9,8 +9,8 @@
 #include <cmath>
 
 namespace {
-constexpr int fieldSize = 400;
-constexpr int tickMs = 50;
+constexpr int fieldSize = GasModel::fieldSize;
+constexpr int tickMs = GasModel::tickMs;
 constexpr int previewTicks = 60; // three seconds ahead
 constexpr int dragThreshold = 3; // Manhattan pixels that turn a click into a drag
 } // namespace

@@ -41,7 +41,7 @@ Window::Window(QWidget *parent) : QMainWindow(parent), ui(new Ui::Window)
     ui->nativeLayout->addWidget(widget, 0, 0);
 
     timer = new QTimer(this);
-    timer->setInterval(tickMs);
+    timer->setInterval(GasModel::tickMs); // one step of the model, one redraw of the plot
     // The field advances first, so the plot always shows the tick's step.
     connect(timer, &QTimer::timeout, widget, &Widget::animate);
     connect(timer, &QTimer::timeout, this, &Window::replot);

@@ -128,8 +128,6 @@ private:
     void followLocale();
     void keepHintShort();
 
-    static constexpr int tickMs = 50; // one step of the model, one redraw of the plot
-
     Ui::Window *ui;
     GasModel model;
     QTimer *timer;
