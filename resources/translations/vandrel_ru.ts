@@ -904,5 +904,9 @@ A typed number applies when you press Enter.</source>
         <source>Not recorded: the results table is full with %1 rows.</source>
         <translation>Не записано: таблица результатов заполнена, в ней %1 строк.</translation>
     </message>
+    <message>
+        <source>the PDF could not be drawn</source>
+        <translation>не удалось нарисовать PDF</translation>
+    </message>
 </context>
 </TS>

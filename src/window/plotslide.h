@@ -18,6 +18,7 @@ public:
     PlotSlide(QCustomPlot *shown, const QString &readout, const QStringList &curveNames);
 
     // A page of 960 × 540 points, as a 16 : 9 slide is: lines and text that stay sharp.
+    // Empty where the page could not be begun.
     QByteArray pdf();
     // The same at 1920 × 1080 pixels.
     QImage picture();

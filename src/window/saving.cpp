@@ -145,6 +145,9 @@ QString Window::saveTo(const QString &fileName, Picture picture)
         failed = tr("Could not save the plot to %1: %2.");
         PlotSlide slide(plot, ui->readoutLabel->text(), {tr("measured"), tr("expected")});
         bytes = suffix == pdfSuffix ? slide.pdf() : encoded(slide.picture(), suffix, &problem);
+        // An empty page would replace the old file and pass for a save.
+        if (bytes.isEmpty() && problem.isEmpty())
+            problem = tr("the PDF could not be drawn");
     } else {
         failed = tr("Could not save the field picture to %1: %2.");
         bytes = encoded(widget->snapshot(), suffix, &problem);
