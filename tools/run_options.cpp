@@ -39,7 +39,7 @@ const QString varyOption = QStringLiteral("vary");
 const QString jobsOption = QStringLiteral("jobs");
 const QString fillStripOption = QStringLiteral("fill-strip");
 
-constexpr int fieldLimit = 399;
+constexpr int fieldLimit = GasModel::fieldSize - 1; // the last whole pixel
 constexpr double maxBearing = 360;
 constexpr int maxJobs = 1024;
 

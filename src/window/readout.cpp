@@ -160,7 +160,7 @@ QString Window::stepOutrunsTheAtoms(const QLocale &numbers) const
 {
     if (model.motion() != GasModel::Motion::Stepwise)
         return QString();
-    const double step = ui->speedBox->value() * GasModel::tickMs / 1000;
+    const double step = model.electronSpeed() * GasModel::tickMs / 1000;
     const double across = 2 * (model.atomRadius() + model.electronRadius());
     const double gap = model.latticeSpacing() - across;
     const bool gapsNarrower = gap > 0 && gap < across;
