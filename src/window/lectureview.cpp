@@ -1,5 +1,7 @@
 #include "lectureview.h"
 
+#include "legendrow.h"
+
 #include "ui_window.h"
 #include "widget.h"
 
@@ -262,13 +264,7 @@ void LectureView::showLegend()
     legend->setFillOrder(QCPLegend::foColumnsFirst);
     legendSizeRule = legend->sizeConstraintRect();
     legend->setSizeConstraintRect(QCPLayoutElement::scrOuterRect);
-    // A row of its own, the legend at its left and an empty element taking the rest.
-    legendRow = new QCPLayoutGrid;
-    plot->plotLayout()->insertRow(0);
-    plot->plotLayout()->addElement(0, 0, legendRow);
-    plot->plotLayout()->setRowStretchFactor(0, 0.001); // as high as its text, no more
-    legendRow->addElement(0, 0, legend);
-    legendRow->addElement(0, 1, new QCPLayoutElement(plot));
+    legendRow = putLegendAbove(plot);
     legend->setVisible(true);
 }
 

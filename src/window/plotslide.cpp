@@ -1,5 +1,7 @@
 #include "plotslide.h"
 
+#include "legendrow.h"
+
 #include <QBuffer>
 #include <QPdfWriter>
 
@@ -42,21 +44,13 @@ PlotSlide::PlotSlide(QCustomPlot *shown, const QString &readout, const QStringLi
         graph->setPen(pen);
         graph->setName(shownGraph->name().isEmpty() ? curveNames.value(i) : shownGraph->name());
     }
-    // A row of its own above the plot, where it covers no curve: the names side by side at the
-    // left, the rest of the row left empty.
+    // The names side by side above the plot.
     QCPLegend *legend = plot.legend;
     legend->setVisible(plot.graphCount() > 0);
     legend->setFont(ofSize(font, labelTextSize));
     legend->setBorderPen(Qt::NoPen);
     legend->setFillOrder(QCPLayoutGrid::foColumnsFirst);
-    plot.axisRect()->insetLayout()->take(legend);
-    auto *legendRow = new QCPLayoutGrid;
-    plot.plotLayout()->insertRow(0);
-    plot.plotLayout()->addElement(0, 0, legendRow);
-    plot.plotLayout()->setRowStretchFactor(0, 0.001);
-    legendRow->addElement(0, 0, legend);
-    legendRow->addElement(0, 1, new QCPLayoutElement(&plot));
-    legendRow->setColumnStretchFactors({0.001, 1});
+    putLegendAbove(&plot);
 }
 
 void PlotSlide::paint(QCPPainter &painter)
